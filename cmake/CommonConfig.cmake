@@ -1,0 +1,13 @@
+# Build settings shared by every target of ours: C++20, warnings as errors,
+# optional sanitizers. Third-party code never links this target.
+add_library(vkr_settings INTERFACE)
+target_compile_features(vkr_settings INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(vkr_settings INTERFACE -Wall -Wextra -Werror)
+if(VKR_SANITIZE)
+  target_compile_options(vkr_settings INTERFACE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_link_options(vkr_settings INTERFACE -fsanitize=address,undefined)
+endif()
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+  set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
+endif()

@@ -1,0 +1,106 @@
+#include "posix/PosixFileSystem.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+namespace vkr {
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+  size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Folder of a path, for flushing a rename to disk.
+std::string FolderOf(const std::string& path) {
+  size_t sep = path.find_last_of('/');
+  if (sep == std::string::npos) return ".";
+  if (sep == 0) return "/";
+  return path.substr(0, sep);
+}
+
+}  // namespace
+
+bool TPosixFileSystem::AppendWriteThrough(const std::string& path, std::string_view bytes) {
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_DSYNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes);
+  ::close(fd);
+  return ok;
+}
+
+bool TPosixFileSystem::ReadFile(const std::string& path, std::string& bytes, size_t maxBytes) {
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<unsigned long long>(st.st_size) > maxBytes) {
+    ::close(fd);
+    return false;
+  }
+  std::string data;
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      ::close(fd);
+      return false;
+    }
+    if (n == 0) break;
+    data.append(buffer, static_cast<size_t>(n));
+    if (data.size() > maxBytes) {
+      ::close(fd);
+      return false;
+    }
+  }
+  ::close(fd);
+  bytes = std::move(data);
+  return true;
+}
+
+bool TPosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes, bool flush) {
+  std::string temp = path + ".XXXXXX";
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && (!flush || ::fsync(fd) == 0);
+  ok = ::close(fd) == 0 && ok;
+  if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  if (flush) {
+    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+      ::fsync(dir);
+      ::close(dir);
+    }
+  }
+  return true;
+}
+
+bool TPosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
+  std::string bytes;
+  constexpr size_t kLimit = size_t{1} << 30;
+  return ReadFile(from, bytes, kLimit) && WriteFileAtomic(to, bytes, false);
+}
+
+bool TPosixFileSystem::FileExists(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool TPosixFileSystem::DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+
+}  // namespace vkr

@@ -1,0 +1,55 @@
+#include "posix/SystemClock.h"
+
+#include <chrono>
+#include <ctime>
+
+#include "base/Text.h"
+
+namespace vkr {
+namespace {
+
+TDateTime FromTm(const std::tm& tm, long nanos) {
+  return EncodeDateTime(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec,
+                        static_cast<int>(nanos / 1000000));
+}
+
+std::string TwelveHour(TDateTime value, bool seconds) {
+  TDateParts p = DecodeDateTime(value);
+  int hour = p.Hour % 12 == 0 ? 12 : p.Hour % 12;
+  const char* half = p.Hour < 12 ? "AM" : "PM";
+  if (seconds) return Sprintf("%d:%02d:%02d %s", hour, p.Minute, p.Second, half);
+  return Sprintf("%d:%02d %s", hour, p.Minute, half);
+}
+
+}  // namespace
+
+TDateTime TSystemClock::Now() {
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  std::tm tm{};
+  localtime_r(&ts.tv_sec, &tm);
+  return FromTm(tm, ts.tv_nsec);
+}
+
+TDateTime TSystemClock::UtcNow() {
+  timespec ts{};
+  clock_gettime(CLOCK_REALTIME, &ts);
+  std::tm tm{};
+  gmtime_r(&ts.tv_sec, &tm);
+  return FromTm(tm, ts.tv_nsec);
+}
+
+uint64_t TSystemClock::TickCount() {
+  auto now = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+std::string TSystemClock::ShortTime(TDateTime value) { return UsShortTime(value); }
+std::string TSystemClock::ShortDate(TDateTime value) { return UsShortDate(value); }
+std::string TSystemClock::LongTime(TDateTime value) { return UsLongTime(value); }
+
+std::string UsShortTime(TDateTime value) { return TwelveHour(value, false); }
+std::string UsShortDate(TDateTime value) { return FormatDateTime("m/d/yyyy", value); }
+std::string UsLongTime(TDateTime value) { return TwelveHour(value, true); }
+
+}  // namespace vkr

@@ -1,0 +1,22 @@
+#pragma once
+// The machine's clock and an English (United States) short time and date.
+#include "timing/ClockPort.h"
+
+namespace vkr {
+
+class TSystemClock : public TClockPort {
+ public:
+  TDateTime Now() override;
+  TDateTime UtcNow() override;
+  uint64_t TickCount() override;
+  std::string ShortTime(TDateTime value) override;
+  std::string ShortDate(TDateTime value) override;
+  std::string LongTime(TDateTime value) override;
+};
+
+// The host formats both clocks use: "h:mm AM", "M/D/YYYY", "h:mm:ss AM".
+std::string UsShortTime(TDateTime value);
+std::string UsShortDate(TDateTime value);
+std::string UsLongTime(TDateTime value);
+
+}  // namespace vkr

@@ -1,0 +1,38 @@
+#include "cli/Commands.h"
+
+#include "base/Text.h"
+
+namespace vkr::cli {
+
+const std::string& TCommandLine::Arg(size_t i) const {
+  if (i >= Words.size()) throw TScriptError("missing argument");
+  return Words[i];
+}
+
+TCommandTable AllCommands() {
+  TCommandTable table;
+  RegisterEngineCommands(table);
+  return table;
+}
+
+bool ParseOnOff(const std::string& word) {
+  if (word == "on") return true;
+  if (word == "off") return false;
+  throw TScriptError("expected on or off, not '" + word + "'");
+}
+
+int ParseInt(const std::string& word, int low, int high, const char* what) {
+  int32_t value = 0;
+  if (!TryParseInt(word, value) || value < low || value > high) {
+    throw TScriptError(Sprintf("%s must be a whole number from %d to %d, not '%s'", what, low, high, word.c_str()));
+  }
+  return value;
+}
+
+void ExpectCount(const TCommandLine& line, size_t low, size_t high) {
+  if (line.Count() < low || line.Count() > high) {
+    throw TScriptError(Sprintf("'%s' takes %zu to %zu arguments", line.Words[0].c_str(), low, high));
+  }
+}
+
+}  // namespace vkr::cli

@@ -1,0 +1,38 @@
+#pragma once
+// The commands of `vkr play`: each subsystem registers its own.
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vkr::cli {
+
+struct TScriptHost;
+
+// A wrong argument or an impossible command; the run stops with exit code 2.
+struct TScriptError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+struct TCommandLine {
+  std::vector<std::string> Words;  // Words[0] is the command
+  std::string Rest;                // the text after the command word, trimmed
+  size_t Count() const { return Words.size() - 1; }
+  const std::string& Arg(size_t i) const;  // 1-based; throws when missing
+};
+
+using TCommand = std::function<void(TScriptHost&, const TCommandLine&)>;
+using TCommandTable = std::map<std::string, TCommand>;
+
+void RegisterEngineCommands(TCommandTable& table);
+
+// All commands of every subsystem.
+TCommandTable AllCommands();
+
+// Argument helpers that throw TScriptError with a clear reason.
+bool ParseOnOff(const std::string& word);
+int ParseInt(const std::string& word, int low, int high, const char* what);
+void ExpectCount(const TCommandLine& line, size_t low, size_t high);
+
+}  // namespace vkr::cli

@@ -1,0 +1,170 @@
+// Script commands of the tournament engine: sign-up, results, undo, options.
+#include <cstdio>
+#include <fstream>
+
+#include "base/Text.h"
+#include "cli/Commands.h"
+#include "cli/Dump.h"
+#include "cli/ScriptHost.h"
+#include "engine/NewTourney.h"
+#include "engine/Results.h"
+#include "engine/SignUp.h"
+#include "engine/Structure.h"
+#include "engine/Undo.h"
+#include "messages/Actions.h"
+#include "storage/ActionLog.h"
+
+namespace vkr::cli {
+namespace {
+
+void New(TScriptHost& h, const TCommandLine& line) {
+  ExpectCount(line, 1, 3);
+  TTourney& t = h.T;
+  TNewTourneyChoice choice;
+  choice.FileName = line.Arg(1);
+  choice.TeamMode = t.TeamMode;
+  choice.CapNames = t.CapNames;
+  choice.ShowPointsAtEnd = t.Options.ShowPointsAtEnd;
+  choice.HostName = t.Context.HostName;
+  choice.StartTimeText = t.Context.StartTimeText;
+  choice.RulesTimeText = t.Context.RulesTimeText;
+  int elim = -1;
+  for (size_t i = 2; i <= line.Count(); ++i) {
+    const std::string& w = line.Arg(i);
+    if (w == "elim=single") elim = ElimSingle;
+    else if (w == "elim=double") elim = ElimDouble;
+    else if (w == "elim=triple") elim = ElimTriple;
+    else if (StartsWith(w, "teams=")) choice.TeamMode = ParseOnOff(w.substr(6));
+    else throw TScriptError("unknown option '" + w + "'");
+  }
+  StartNewTourney(t, choice);
+  if (elim >= 0) SetElimFormat(t, elim);
+}
+
+void Clock(TScriptHost& h, const TCommandLine& line) {
+  ExpectCount(line, 1, 1);
+  int y = 0, mo = 0, d = 0, hh = 0, mi = 0, s = 0;
+  char tail = 0;
+  if (std::sscanf(line.Arg(1).c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c", &y, &mo, &d, &hh, &mi, &s, &tail) != 6 ||
+      y < 1900 || y > 9999 || mo < 1 || mo > 12 || d < 1 || d > 31 || hh > 23 || mi > 59 || s > 59 || hh < 0 ||
+      mi < 0 || s < 0) {
+    throw TScriptError("expected YYYY-MM-DDTHH:MM:SS");
+  }
+  h.Clock.Set(EncodeDateTime(y, mo, d, hh, mi, s));
+}
+
+void Wait(TScriptHost& h, const TCommandLine& line) {
+  ExpectCount(line, 1, 1);
+  double seconds = -1;
+  char tail = 0;
+  if (std::sscanf(line.Arg(1).c_str(), "%lf%c", &seconds, &tail) != 1 || !(seconds >= 0) || seconds > 1e8) {
+    throw TScriptError("expected a number of seconds");
+  }
+  h.Clock.Wait(seconds);
+}
+
+void Option(TScriptHost& h, const TCommandLine& line) {
+  ExpectCount(line, 2, 2);
+  TTourney& t = h.T;
+  const std::string& name = line.Arg(1);
+  const bool on = ParseOnOff(line.Arg(2));
+  const char* word = on ? "On" : "Off";
+  if (name == "one-per-table") {
+    if (!t.View.SignupControlsEnabled) throw TScriptError("the one-per-table box is disabled once sign-ups close");
+    t.OnePlayerPerTable = on;
+    WriteLogLine(t, std::string("Click: One player/table = ") + word);
+  } else if (name == "all-byes-round-2") {
+    if (!t.View.AssignByesItemEnabled) throw TScriptError("the round-2 byes item is disabled once sign-ups close");
+    t.AllByesInRound2 = on;
+    WriteLogLine(t, std::string("Menu: Assign byes in round 2 = ") + word);
+  } else if (name == "random-byes") {
+    t.RandomlyAssignByes = on;
+    WriteLogLine(t, std::string("Menu: Random byes in round 2 = ") + word);
+  } else if (name == "cap-names") {
+    t.CapNames = on;
+  } else if (name == "post-manually") {
+    t.Lobby.PostManually = on;
+  } else if (name == "auto-post-loss") {
+    t.Lobby.AutoPostLoss = on;
+  } else if (name == "preview") {
+    t.Lobby.AutoPostPreview = on;
+  } else if (name == "reset-boots") {
+    t.Options.ResetBootsOnAssign = on;
+  } else {
+    throw TScriptError("unknown option '" + name + "'");
+  }
+}
+
+// B R T S as the host sees them: bracket letter, round and table row 1-based.
+TWinButton Button(const TTourney& t, const TCommandLine& line) {
+  ExpectCount(line, 4, 4);
+  const std::string& b = line.Arg(1);
+  int bracket = b == "W" ? Winners : b == "O" ? OneLoss : b == "T" ? TwoLoss : -1;
+  if (bracket < 0) throw TScriptError("bracket must be W, O or T");
+  if (bracket > t.ElimFormat) throw TScriptError("bracket " + b + " is not used in this elimination type");
+  int round = ParseInt(line.Arg(2), 1, kRounds, "round") - 1;
+  int row = ParseInt(line.Arg(3), 1, kTablesPerRound, "table") - 1;
+  int seat = ParseInt(line.Arg(4), 0, 1, "seat");
+  if (round < bracket || round > LastTabRound(t, bracket) || row >= t.Model.Round(bracket, round).TableCount) {
+    throw TScriptError(Sprintf("no table %s %d %d", b.c_str(), round + 1, row + 1));
+  }
+  return TWinButton{bracket, round, row, seat};
+}
+
+void Dump(TScriptHost& h, const TCommandLine& line) {
+  ExpectCount(line, 0, 1);
+  std::string json = DumpJson(h.T);
+  if (line.Count() == 0) {
+    h.Out << json;
+    return;
+  }
+  std::ofstream file(line.Arg(1), std::ios::binary);
+  file << json;
+  if (!file) throw TScriptError("cannot write " + line.Arg(1));
+}
+
+template <void (*Action)(TTourney&)>
+TCommand Simple() {
+  return [](TScriptHost& h, const TCommandLine& line) {
+    ExpectCount(line, 0, 0);
+    Action(h.T);
+  };
+}
+
+}  // namespace
+
+void RegisterEngineCommands(TCommandTable& table) {
+  table["new"] = New;
+  table["answer"] = [](TScriptHost& h, const TCommandLine& line) {
+    ExpectCount(line, 1, 1);
+    if (line.Arg(1) != "yes" && line.Arg(1) != "no") throw TScriptError("expected yes or no");
+    h.Screen.Answer = line.Arg(1) == "yes";
+  };
+  table["clock"] = Clock;
+  table["wait"] = Wait;
+  table["seed"] = [](TScriptHost& h, const TCommandLine& line) {
+    ExpectCount(line, 1, 1);
+    unsigned long long seed = 0;
+    char tail = 0;
+    if (std::sscanf(line.Arg(1).c_str(), "%llu%c", &seed, &tail) != 1) throw TScriptError("expected a number");
+    h.T.Random.Seed(seed);
+  };
+  table["option"] = Option;
+  table["add"] = [](TScriptHost& h, const TCommandLine& line) {
+    if (h.T.SignupsClosed) throw TScriptError("the add-player box is disabled once sign-ups close");
+    AddButtonClick(h.T, line.Rest);
+  };
+  table["close"] = Simple<CloseSignups>();
+  table["allstart"] = Simple<AllStartActionClick>();
+  table["welcome"] = Simple<WelcomeActionClick>();
+  table["formatmsg"] = Simple<FormatActionClick>();
+  table["winners"] = Simple<WinnersActionClick>();
+  table["undo"] = Simple<UndoClick>();
+  table["redo"] = Simple<RedoClick>();
+  table["win"] = [](TScriptHost& h, const TCommandLine& line) { WinButtonClick(h.T, Button(h.T, line), true); };
+  table["release"] = [](TScriptHost& h, const TCommandLine& line) { WinButtonClick(h.T, Button(h.T, line), false); };
+  table["silentwin"] = [](TScriptHost& h, const TCommandLine& line) { AssignWinSilently(h.T, Button(h.T, line)); };
+  table["dump"] = Dump;
+}
+
+}  // namespace vkr::cli

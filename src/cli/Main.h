@@ -1,0 +1,7 @@
+#pragma once
+
+namespace vkr::cli {
+
+int Main(int argc, char** argv);
+
+}  // namespace vkr::cli

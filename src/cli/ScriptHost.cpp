@@ -1,0 +1,65 @@
+#include "cli/ScriptHost.h"
+
+#include "base/Cp1252.h"
+
+namespace vkr::cli {
+
+void PrintLine(std::ostream& out, const std::string& prefix, const std::string& text) {
+  std::string flat;
+  flat.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      flat += "\\n";
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      flat += text[i];
+    }
+  }
+  out << prefix << Cp1252ToUtf8(flat) << '\n';
+}
+
+bool TScriptScreen::Confirm(const std::string& text, bool*) {
+  PrintLine(FOut, "ask: ", text + (Answer ? " -> yes" : " -> no"));
+  return Answer;
+}
+
+bool TScriptScreen::Notify(const std::string& text) {
+  PrintLine(FOut, "notice: ", text);
+  return false;
+}
+
+void TScriptScreen::LinePosted(const std::string& text) {
+  PrintLine(FOut, "post: ", text);
+  FClipboard.ExpectPost();
+}
+
+bool TScriptClipboard::SetText(const std::string& ansi, const std::u16string&) {
+  FText = ansi;
+  if (FExpectPost) FExpectPost = false;
+  else PrintLine(FOut, "clipboard: ", ansi);
+  return true;
+}
+
+void TScriptClock::Set(TDateTime value) {
+  FFixed = true;
+  FNow = value;
+}
+
+void TScriptClock::Wait(double seconds) {
+  if (!FFixed) Set(FReal.Now());
+  FNow += seconds / kSecondsPerDay;
+  FTicks += static_cast<uint64_t>(seconds * 1000.0 + 0.5);
+}
+
+TDateTime TScriptClock::Now() { return FFixed ? FNow : FReal.Now(); }
+TDateTime TScriptClock::UtcNow() { return FFixed ? FNow : FReal.UtcNow(); }
+uint64_t TScriptClock::TickCount() { return FFixed ? FTicks : FReal.TickCount(); }
+
+TScriptHost::TScriptHost(std::ostream& out) : Out(out), Clipboard(out), Screen(out, Clipboard) {
+  T.Ports.Screen = &Screen;
+  T.Ports.Clock = &Clock;
+  T.Ports.Clipboard = &Clipboard;
+  T.Ports.Files = &Files;
+}
+
+}  // namespace vkr::cli

@@ -1,0 +1,89 @@
+#pragma once
+// The ports of a scripted run: questions answered by the current answer,
+// everything shown printed as one line on standard output, a clock that only
+// moves when told once it has been set, and real files.
+#include <ostream>
+#include <string>
+
+#include "engine/ScreenPort.h"
+#include "engine/Tourney.h"
+#include "lobby/ClipboardPort.h"
+#include "posix/PosixFileSystem.h"
+#include "posix/SystemClock.h"
+
+namespace vkr::cli {
+
+// One output line: prefix, then the text converted from code page 1252 to
+// UTF-8, line breaks inside it printed as the two characters \n.
+void PrintLine(std::ostream& out, const std::string& prefix, const std::string& text);
+
+class TScriptClipboard;
+
+class TScriptScreen : public TScreenPort {
+ public:
+  TScriptScreen(std::ostream& out, TScriptClipboard& clipboard) : FOut(out), FClipboard(clipboard) {}
+  bool Answer = true;
+  bool Confirm(const std::string& text, bool* dontAsk) override;
+  bool Notify(const std::string& text) override;
+  void Warning(const std::string& text) override { PrintLine(FOut, "warning: ", text); }
+  void Error(const std::string& text) override { PrintLine(FOut, "error: ", text); }
+  void Information(const std::string& text) override { PrintLine(FOut, "info: ", text); }
+  void RedrawRound(int, int) override {}
+  void RebuildTabs() override {}
+  void RepaintTabs(int) override {}
+  void ShowTable(int, int, int) override {}
+  void SetWinButton(int, int, int, int, bool) override {}
+  void ControlsChanged() override {}
+  void LinePosted(const std::string& text) override;
+
+ private:
+  std::ostream& FOut;
+  TScriptClipboard& FClipboard;
+};
+
+class TScriptClipboard : public TClipboardPort {
+ public:
+  explicit TScriptClipboard(std::ostream& out) : FOut(out) {}
+  // The next text is a posted line's payload: already printed as "post:".
+  void ExpectPost() { FExpectPost = true; }
+  bool SetText(const std::string& ansi, const std::u16string& wide) override;
+  const std::string& Text() const { return FText; }
+
+ private:
+  std::ostream& FOut;
+  bool FExpectPost = false;
+  std::string FText;
+};
+
+class TScriptClock : public TClockPort {
+ public:
+  void Set(TDateTime value);
+  void Wait(double seconds);
+  TDateTime Now() override;
+  TDateTime UtcNow() override;
+  uint64_t TickCount() override;
+  std::string ShortTime(TDateTime value) override { return UsShortTime(value); }
+  std::string ShortDate(TDateTime value) override { return UsShortDate(value); }
+  std::string LongTime(TDateTime value) override { return UsLongTime(value); }
+
+ private:
+  TSystemClock FReal;
+  bool FFixed = false;
+  TDateTime FNow = 0;
+  uint64_t FTicks = 0;
+};
+
+struct TScriptHost {
+  explicit TScriptHost(std::ostream& out);
+  TScriptHost(const TScriptHost&) = delete;
+  TScriptHost& operator=(const TScriptHost&) = delete;
+
+  std::ostream& Out;
+  TScriptClipboard Clipboard;
+  TScriptScreen Screen;
+  TScriptClock Clock;
+  TPosixFileSystem Files;
+  TTourney T;
+};
+
+}  // namespace vkr::cli

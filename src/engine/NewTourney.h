@@ -1,0 +1,27 @@
+#pragma once
+// Resetting the host window to a new, empty tournament.
+#include <string>
+
+#include "messages/MessageContext.h"
+
+namespace vkr {
+
+struct TTourney;
+
+struct TNewTourneyChoice {
+  std::string FileName;  // the tournament file, with its extension
+  std::string FormatName = "Default";
+  bool TeamMode = false;
+  bool CapNames = false;
+  bool ShowPointsAtEnd = true;
+  std::string HostName, CoHostName, HostPlayerName, CoHostPlayerName;
+  std::string StartTimeText, RulesTimeText;
+  bool HostUnscheduled = false, CoHostUnscheduled = false;
+  bool UseStartTables = false;  // take StartTables below instead of the format's
+  TPointsList StartTables{};
+};
+
+// The Start button of the new-tournament dialog.
+void StartNewTourney(TTourney& t, const TNewTourneyChoice& choice);
+
+}  // namespace vkr

@@ -1,0 +1,17 @@
+#pragma once
+// The 15-value lists (one per points row) as comma-separated text.
+#include <array>
+#include <string>
+
+#include "messages/MessageContext.h"
+
+namespace vkr {
+
+std::string ListToText(const TPointsList& values);
+TPointsList TextToList(const std::string& text);
+
+// The five match-points presets of the Format menu ("1 pt (3 pt final)" ...).
+extern const std::array<TPointsList, 5> PointsPresets;
+extern const std::array<const char*, 5> PointsPresetCaptions;
+
+}  // namespace vkr

@@ -1,0 +1,24 @@
+#pragma once
+// Files as the core needs them. Paths are passed through as they are given.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vkr {
+
+class TFileSystemPort {
+ public:
+  virtual ~TFileSystemPort() = default;
+  // Opens, appends and closes, writing through to the disk; false on failure.
+  virtual bool AppendWriteThrough(const std::string& path, std::string_view bytes) = 0;
+  // Reads a whole file of at most maxBytes; false when it cannot be read or is larger.
+  virtual bool ReadFile(const std::string& path, std::string& bytes, size_t maxBytes) = 0;
+  // Replaces a file: a temporary file in the same folder, flushed to disk when
+  // flush is set, renamed over the target. Never leaves a torn file.
+  virtual bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool flush) = 0;
+  virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual bool DeleteFile(const std::string& path) = 0;
+};
+
+}  // namespace vkr
