@@ -4,9 +4,6 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev
           g++-mingw-w64-x86-64 clang libclang-rt-14-dev)
-if [ "${VKR_WITH_GUI:-1}" = 1 ]; then
-  packages+=(qt6-base-dev libgl-dev xvfb xauth imagemagick)
-fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,6 @@
 #include "posix/SystemClock.h"
 
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 
@@ -47,6 +48,13 @@ uint64_t TSystemClock::TickCount() {
 std::string TSystemClock::ShortTime(TDateTime value) { return UsShortTime(value); }
 std::string TSystemClock::ShortDate(TDateTime value) { return UsShortDate(value); }
 std::string TSystemClock::LongTime(TDateTime value) { return UsLongTime(value); }
+
+void TSystemClock::DelayWithMessages(uint32_t ms) {
+  // No window messages exist off the host window; a plain sleep keeps the order of events.
+  timespec ts{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+  while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
+  }
+}
 
 std::string UsShortTime(TDateTime value) { return TwelveHour(value, false); }
 std::string UsShortDate(TDateTime value) { return FormatDateTime("m/d/yyyy", value); }

@@ -12,6 +12,7 @@ class TSystemClock : public TClockPort {
   std::string ShortTime(TDateTime value) override;
   std::string ShortDate(TDateTime value) override;
   std::string LongTime(TDateTime value) override;
+  void DelayWithMessages(uint32_t ms) override;
 };
 
 // The host formats both clocks use: "h:mm AM", "M/D/YYYY", "h:mm:ss AM".

@@ -65,6 +65,8 @@ class TScriptClock : public TClockPort {
   std::string ShortTime(TDateTime value) override { return UsShortTime(value); }
   std::string ShortDate(TDateTime value) override { return UsShortDate(value); }
   std::string LongTime(TDateTime value) override { return UsLongTime(value); }
+  // A scripted run never waits: its clock moves on by the delay instead.
+  void DelayWithMessages(uint32_t ms) override { Wait(ms / 1000.0); }
 
  private:
   TSystemClock FReal;

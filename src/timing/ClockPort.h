@@ -17,6 +17,9 @@ class TClockPort {
   virtual std::string ShortTime(TDateTime value) = 0;
   virtual std::string ShortDate(TDateTime value) = 0;
   virtual std::string LongTime(TDateTime value) = 0;
+  // Waits at least ms milliseconds while the program's own window messages
+  // keep being processed (so commands and timer ticks may run meanwhile).
+  virtual void DelayWithMessages(uint32_t ms) = 0;
 };
 
 }  // namespace vkr

@@ -47,6 +47,11 @@ class TFakeClock : public TClockPort {
   std::string ShortTime(TDateTime v) override { return FormatDateTime("h:nn", v); }
   std::string ShortDate(TDateTime v) override { return FormatDateTime("m/d/yyyy", v); }
   std::string LongTime(TDateTime v) override { return FormatDateTime("h:nn:ss", v); }
+  std::vector<uint32_t> Delays;
+  void DelayWithMessages(uint32_t ms) override {
+    Delays.push_back(ms);
+    Advance(ms / 1000.0);
+  }
   void Advance(double seconds) {
     Current += seconds / kSecondsPerDay;
     Ticks += static_cast<uint64_t>(seconds * 1000);

@@ -1,0 +1,63 @@
+#include "formats/MessageFile.h"
+
+#include "base/Text.h"
+#include "storage/FileSystemPort.h"
+
+namespace vkr {
+
+constexpr size_t kMaxUserFile = 16u << 20;
+
+bool ReadUserFile(TFileSystemPort& files, const std::string& path, std::string& text) {
+  return files.ReadFile(path, text, kMaxUserFile);
+}
+
+bool TMessageFile::Load() {
+  Clear();
+  std::string text;
+  if (!ReadUserFile(FFiles, FileName, text)) return false;
+  TSection* current = nullptr;
+  for (const std::string& raw : SplitLines(text)) {
+    std::string line = Trim(raw);
+    if (line.size() < 3) continue;
+    if (line[0] == '[') {
+      size_t close = line.find(']');
+      std::string name = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+      if (FindSection(name) == nullptr) {
+        FSections.push_back(TSection{name, {}});
+        current = &FSections.back();
+      } else {
+        current = nullptr;  // a repeated section's lines are dropped
+      }
+    } else if (current != nullptr) {
+      current->Lines.push_back(line);
+    }
+  }
+  return true;
+}
+
+std::string TMessageFile::ToText() const {
+  std::string text;
+  for (const TSection& s : FSections) {
+    text += "[" + s.Name + "]\r\n";
+    for (const std::string& line : s.Lines) text += line + "\r\n";
+    text += "\r\n";
+  }
+  return text;
+}
+
+bool TMessageFile::Save() const { return FFiles.WriteFileAtomic(FileName, ToText(), false); }
+
+const std::vector<std::string>* TMessageFile::FindSection(const std::string& name) const {
+  for (const TSection& s : FSections) {
+    if (SameText(s.Name, name)) return &s.Lines;
+  }
+  return nullptr;
+}
+
+bool TMessageFile::AddSection(const std::string& name, const std::vector<std::string>& lines) {
+  if (FindSection(name) != nullptr) return false;
+  FSections.push_back(TSection{name, lines});
+  return true;
+}
+
+}  // namespace vkr
