@@ -11,3 +11,9 @@ endif()
 if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
   set(CMAKE_BUILD_TYPE RelWithDebInfo CACHE STRING "Build type" FORCE)
 endif()
+# A compiler cache, when the machine has one, shares object files between
+# build folders and worktrees.
+find_program(VKR_CCACHE ccache)
+if(VKR_CCACHE)
+  set(CMAKE_CXX_COMPILER_LAUNCHER "${VKR_CCACHE}")
+endif()
