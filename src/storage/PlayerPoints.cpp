@@ -1,6 +1,7 @@
 #include "storage/PlayerPoints.h"
 
-#include <cstdlib>
+#include <algorithm>
+#include <cstdint>
 
 #include "engine/Structure.h"
 #include "engine/Tourney.h"
@@ -9,29 +10,33 @@
 namespace vkr {
 namespace {
 
-void ApplyPlacePoints(int32_t& total, int32_t value) {
+// Totals are summed in 64 bits: the settings come from files and formats
+// and may be any 32-bit value.
+void ApplyPlacePoints(int64_t& total, int32_t value) {
   if (value >= 0) total += value;
-  else total = std::abs(value);
+  else total = -int64_t{value};
 }
 
-int32_t WinOfWinBonus(const TTourney& t, int slot, int bracket) {
+int64_t WinOfWinBonus(const TTourney& t, int slot, int bracket) {
   const TModel& m = t.Model;
   const TPlayerPointsSettings& s = t.Format.PlayerPoints;
   if (bracket == Winners && slot == m.WinnersFinalRound()) {
-    if (t.ElimFormat == ElimDouble) return s.WinOfWin * (m.OneLossFinalRound() - m.WinnersFinalRound()) + s.FixedWinOfWin;
+    if (t.ElimFormat == ElimDouble) {
+      return int64_t{s.WinOfWin} * (m.OneLossFinalRound() - m.WinnersFinalRound()) + s.FixedWinOfWin;
+    }
     if (t.ElimFormat == ElimTriple) {
-      return s.WinOfWin * (m.TwoLossFinalRound() - m.WinnersFinalRound() + 1) + s.FixedWinOfWin;
+      return int64_t{s.WinOfWin} * (m.TwoLossFinalRound() - m.WinnersFinalRound() + 1) + s.FixedWinOfWin;
     }
   }
   if (t.ElimFormat == ElimTriple && bracket == OneLoss && slot == m.OneLossFinalRound()) {
-    return s.WinOfWin * (m.TwoLossFinalRound() - m.OneLossFinalRound()) + s.FixedWinOfWin;
+    return int64_t{s.WinOfWin} * (m.TwoLossFinalRound() - m.OneLossFinalRound()) + s.FixedWinOfWin;
   }
   return 0;
 }
 
 int32_t PointsOf(const TTourney& t, const TPlayer& p) {
   const TPlayerPointsSettings& s = t.Format.PlayerPoints;
-  int32_t total = 0;
+  int64_t total = 0;
   if (p.Disqualified) return 0;
   for (int r = 0; r < 13 && p.Tables[static_cast<size_t>(r)].IsSet(); ++r) {
     TTableRef ref = p.Tables[static_cast<size_t>(r)];
@@ -51,7 +56,8 @@ int32_t PointsOf(const TTourney& t, const TPlayer& p) {
       if (k == 14) ApplyPlacePoints(total, s.FirstPlace);
     }
   }
-  return t.Format.DoublePlayerPoints ? total * 2 : total;
+  if (t.Format.DoublePlayerPoints) total *= 2;
+  return static_cast<int32_t>(std::clamp<int64_t>(total, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ class HostileFiles : public testing::Test {
     BuildStoredTourney(FHost, {"open.vkr", ElimDouble, false, 9, 6});
     FBefore = FileBytes(FHost.T);
     TTestHost source;
-    BuildStoredTourney(source, {"good.vkr", ElimTriple, false, 12, 20});
+    BuildStoredTourney(source, {"good.vkr", ElimTriple, false, 12, 80});
     FGood = source.Files.Files.at("good.vkr");
   }
 
@@ -144,6 +144,20 @@ TEST_F(HostileFiles, SeatsOutsideThePlayerListAndUnknownResultsAreRefused) {
   ExpectRefused(Patched(table + 4, 3), "Operation aborted", "result 3");
   ExpectRefused(Patched(table + 4, -1), "Operation aborted", "result -1");
   EXPECT_TRUE(Load(Patched(table + 12, -1))) << "an empty seat is fine";
+}
+
+TEST_F(HostileFiles, ExtremePlayerPointsSaturateInsteadOfOverflowing) {
+  std::string bytes = Patched(824, INT32_MAX);   // "WinOfWin points"
+  PutInt32(bytes, 840 + 460, INT32_MIN);         // "1st place points", in "Exactly:" mode
+  PutInt32(bytes, 840 + 464, INT32_MAX);         // "2nd place points"
+  ASSERT_TRUE(Load(bytes));
+  FHost.Files.Files["extreme.vkr"] = bytes;
+  ASSERT_TRUE(LoadTournament(FHost.T, "extreme.vkr"));
+  const TModel& m = FHost.T.Model;
+  const TTable& final = m.Table(Winners, m.GrandFinalRound(), 0);
+  ASSERT_TRUE(final.Decided());
+  EXPECT_EQ(m.Player(final.Winner()).Points, INT32_MAX);
+  EXPECT_EQ(m.Player(final.Loser()).Points, INT32_MAX);
 }
 
 TEST_F(HostileFiles, RandomBytesAndDamagedFilesNeverGetHalfLoaded) {
