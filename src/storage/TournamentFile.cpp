@@ -26,11 +26,15 @@ void SaveTournament(TTourney& t) {
   UpdatePlayerState(t);
   const std::string& name = t.Storage.FileName;
   if (name.empty()) return;
-  if (t.Storage.SkipBackupOnNextSave) t.Storage.SkipBackupOnNextSave = false;
-  else t.Ports.Files->CopyFile(name, BackupName(name));  // fails harmlessly before the first save
-  if (!t.Ports.Files->WriteFileAtomic(name, WriteTournamentImage(CaptureTournament(t)), t.Storage.FlushOnSave)) {
-    t.Ports.Screen->Error("Cannot create file \"" + name + "\".");
-  }
+  const std::string bytes = WriteTournamentImage(CaptureTournament(t));
+  TFileSystemPort& files = *t.Ports.Files;
+  const std::string backup = BackupName(name);
+  // A tournament saved under a backup's name has no backup of its own.
+  const bool keepBackup = !t.Storage.SkipBackupOnNextSave && backup != name;
+  t.Storage.SkipBackupOnNextSave = false;
+  const bool written = keepBackup ? files.WriteFileKeepingBackup(name, backup, bytes, t.Storage.FlushOnSave)
+                                  : files.WriteFileAtomic(name, bytes, t.Storage.FlushOnSave);
+  if (!written) t.Ports.Screen->Error("Cannot create file \"" + name + "\".");
 }
 
 void SaveTournamentAs(TTourney& t, const std::string& name) {
