@@ -116,16 +116,19 @@ void WholeTournaments(bool flush) {
 
 }  // namespace
 
-int main() {
+// Without arguments every part runs; "largest", "unflushed" or "flushed" runs one.
+int main(int argc, char** argv) {
   namespace fs = std::filesystem;
+  const std::string only = argc > 1 ? argv[1] : "";
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
   const fs::path folder = fs::temp_directory_path() /
                           ("vkr-storage-bench-" + std::to_string(TClock::now().time_since_epoch().count()));
   fs::create_directories(folder);
   const fs::path previous = fs::current_path();
   fs::current_path(folder);
-  LargestFile();
-  WholeTournaments(false);
-  WholeTournaments(true);
+  if (only.empty() || only == "largest") LargestFile();
+  if (only.empty() || only == "unflushed") WholeTournaments(false);
+  if (only.empty() || only == "flushed") WholeTournaments(true);
   fs::current_path(previous);
   fs::remove_all(folder);
   return 0;

@@ -1,19 +1,8 @@
 #include "storage/ByteStream.h"
 
-#include <bit>
 #include <algorithm>
 
 namespace vkr {
-
-void TByteWriter::Int32(int32_t value) {
-  auto bits = static_cast<uint32_t>(value);
-  for (int i = 0; i < 4; ++i) Byte(static_cast<uint8_t>(bits >> (8 * i)));
-}
-
-void TByteWriter::Double(double value) {
-  auto bits = std::bit_cast<uint64_t>(value);
-  for (int i = 0; i < 8; ++i) Byte(static_cast<uint8_t>(bits >> (8 * i)));
-}
 
 void TByteWriter::Text(std::string_view text, size_t size) {
   if (size == 0) return;

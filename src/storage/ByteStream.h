@@ -2,6 +2,7 @@
 // Little-endian fixed-size fields as the tournament file holds them: 32-bit
 // integers, flags (-1/0), 8-byte doubles and NUL-terminated text in fields of
 // a fixed size.
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -20,9 +21,9 @@ class TByteWriter {
  public:
   explicit TByteWriter(std::string& out) : FOut(out) {}
   void Byte(uint8_t value) { FOut += static_cast<char>(value); }
-  void Int32(int32_t value);
+  void Int32(int32_t value) { Put(static_cast<uint32_t>(value)); }
   void Flag(bool value) { Int32(value ? -1 : 0); }
-  void Double(double value);
+  void Double(double value) { Put(std::bit_cast<uint64_t>(value)); }
   // At most size - 1 characters, then NUL and zeros up to size.
   void Text(std::string_view text, size_t size);
   void Bytes(std::string_view bytes) { FOut += bytes; }
@@ -30,6 +31,14 @@ class TByteWriter {
   size_t Size() const { return FOut.size(); }
 
  private:
+  // Inline: a save writes a few thousand of these.
+  template <typename TBits>
+  void Put(TBits bits) {
+    char bytes[sizeof(TBits)];
+    for (size_t i = 0; i < sizeof(TBits); ++i) bytes[i] = static_cast<char>(bits >> (8 * i));
+    FOut.append(bytes, sizeof(TBits));
+  }
+
   std::string& FOut;
 };
 
