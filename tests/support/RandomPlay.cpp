@@ -99,21 +99,23 @@ bool TRandomTournament::ChooseRelease(TClick& click) {
   return true;
 }
 
-bool TRandomTournament::Step() {
+bool TRandomTournament::Choose(TClick& click) {
   if (Finished()) return false;
-  TClick click;
+  click = TClick{};
   int roll = FPlan.Corrections ? FRandom.Below(100) : 99;
-  bool chosen = false;
   if (roll < 5 && CanUndo(FT)) {
     click.Kind = TClickKind::Undo;
-    chosen = true;
-  } else if (roll < 9 && CanRedo(FT)) {
-    click.Kind = TClickKind::Redo;
-    chosen = true;
-  } else if (roll < 13) {
-    chosen = ChooseRelease(click);
+    return true;
   }
-  if (!chosen && !ChooseWin(click)) return false;
+  if (roll < 9 && CanRedo(FT)) {
+    click.Kind = TClickKind::Redo;
+    return true;
+  }
+  if (roll < 13 && ChooseRelease(click)) return true;
+  return ChooseWin(click);
+}
+
+void TRandomTournament::Perform(const TClick& click) {
   FLast = click;
   ++FClicks;
   switch (click.Kind) {
@@ -125,7 +127,6 @@ bool TRandomTournament::Step() {
       WinButtonClick(FT, click.Button, true);
       break;
   }
-  return true;
 }
 
 std::string CheckInvariants(const TTourney& t) {
