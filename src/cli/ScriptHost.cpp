@@ -69,8 +69,12 @@ uint64_t TScriptClock::TickCount() { return FFixed ? FTicks : FReal.TickCount();
 
 TScriptHost::TScriptHost(std::ostream& out)
     : Out(out), Clipboard(out), Screen(out, Clipboard), Lobby([this] { return Clipboard.Text(); }) {
-  Lobby.SetHooks([this](const std::string& title, const std::string& text) { PrintLine(Out, "chatbox[" + title + "]: ", text); },
-                 [this](const std::string& title, const std::string& text) { PrintLine(Out, "chat[" + title + "]: ", text); });
+  auto printAs = [this](std::string kind) {
+    return [this, kind](const std::string& title, const std::string& text) {
+      PrintLine(Out, kind + "[" + title + "]: ", text);
+    };
+  };
+  Lobby.SetHooks(printAs("chatbox"), printAs("chat"));
   T.Ports.Screen = &Screen;
   T.Ports.Clock = &Clock;
   T.Ports.Clipboard = &Clipboard;
