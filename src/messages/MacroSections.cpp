@@ -20,7 +20,7 @@ bool IsOlderLayoutKey(const std::string& key) {
 }  // namespace
 
 bool IsMacroSection(const std::string& name) {
-  return !SameText(name, kToolbarSection) && !SameText(name, kHotKeysSection);
+  return !name.empty() && !SameText(name, kToolbarSection) && !SameText(name, kHotKeysSection);
 }
 
 std::string KeyOfLine(const std::string& line) { return line.substr(0, line.find('=')); }

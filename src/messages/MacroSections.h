@@ -10,7 +10,8 @@ class TMessageFile;
 inline constexpr const char* kToolbarSection = "_Toolbar_";
 inline constexpr const char* kHotKeysSection = "_HotKeys_";
 
-// Every section but "_Toolbar_" and "_HotKeys_" (case ignored) is a macro.
+// Every section but "_Toolbar_" and "_HotKeys_" (case ignored) is a macro;
+// a section without a name ("[]x") is none, as "[]" would not read back.
 bool IsMacroSection(const std::string& name);
 
 struct TToolbarEntry {
