@@ -13,6 +13,7 @@ TCommandTable AllCommands() {
   TCommandTable table;
   RegisterEngineCommands(table);
   RegisterLobbyCommands(table);
+  RegisterMacroCommands(table);
   return table;
 }
 
