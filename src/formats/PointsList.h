@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "formats/FormatState.h"
 #include "messages/MessageContext.h"
 
 namespace vkr {
@@ -13,5 +14,7 @@ TPointsList TextToList(const std::string& text);
 // The five match-points presets of the Format menu ("1 pt (3 pt final)" ...).
 extern const std::array<TPointsList, 5> PointsPresets;
 extern const std::array<const char*, 5> PointsPresetCaptions;
+// The preset equal to list in all 15 values, or kPresetOther.
+int MatchingPreset(const TPointsList& list);
 
 }  // namespace vkr
