@@ -60,6 +60,7 @@ TScriptHost::TScriptHost(std::ostream& out) : Out(out), Clipboard(out), Screen(o
   T.Ports.Clock = &Clock;
   T.Ports.Clipboard = &Clipboard;
   T.Ports.Files = &Files;
+  T.FilesFolder = FilesTemp.Path();
 }
 
 }  // namespace vkr::cli

@@ -4,12 +4,15 @@
 // moves when told once it has been set, and real files.
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
+#include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
 #include "posix/PosixFileSystem.h"
 #include "posix/SystemClock.h"
+#include "posix/TempFolder.h"
 
 namespace vkr::cli {
 
@@ -85,7 +88,11 @@ struct TScriptHost {
   TScriptScreen Screen;
   TScriptClock Clock;
   TPosixFileSystem Files;
+  // The folder for files unless the script names one: nothing of the user's is touched.
+  TTempFolder FilesTemp;
   TTourney T;
+  // Formats a script composes before writing them as the store.
+  std::vector<TFormat> FormatDraft;
 };
 
 }  // namespace vkr::cli
