@@ -71,6 +71,8 @@ void ShowFormat(TScriptHost& h, const TCommandLine& line) {
   PrintLine(h.Out, "time limits: ", ListToText(t.Context.TimeLimits));
   PrintLine(h.Out, "boot time: ", std::to_string(t.Format.BootTime));
   PrintLine(h.Out, "start tables: ", ListToText(t.StartTables));
+  static const char* const kElim[3] = {"Single", "Double", "Triple"};
+  PrintLine(h.Out, "elim: ", kElim[t.ElimFormat]);
 }
 
 }  // namespace
