@@ -41,34 +41,34 @@ void ApplyDefault(TTourney& t) {
 }
 
 // What a stored format sets at any time: messages, player points, boot time, time limits.
-void ApplyStoredSettings(TTourney& t, const TFormatLines& lines) {
+void ApplyStoredSettings(TTourney& t, const TFormatValues& values) {
   for (int k = 0; k < kMessageCount; ++k) {
     const char* key = kMessageKeys[static_cast<size_t>(k)];
-    t.Messages[static_cast<size_t>(k)] = FormatText(lines, key, DefaultFormatValue(key));
+    t.Messages[static_cast<size_t>(k)] = values.Text(key, DefaultFormatValue(key));
   }
   TPlayerPointsSettings& pp = t.Format.PlayerPoints;
-  pp.Win = FormatList(lines, "Win points", DefaultList("Win points"));
-  pp.Bye = FormatList(lines, "Bye points", DefaultList("Bye points"));
-  pp.Lose = FormatList(lines, "Lose points", DefaultList("Lose points"));
-  pp.FirstPlace = FormatNumber(lines, "1st place points", 0);
-  pp.SecondPlace = FormatNumber(lines, "2nd place points", 0);
-  pp.ThirdPlace = FormatNumber(lines, "3rd place points", 0);
-  pp.Host = FormatNumber(lines, "Host points", 0);
-  pp.CoHost = FormatNumber(lines, "Co-host points", 0);
-  pp.UnscheduledHost = FormatNumber(lines, "Unschedule Host points", 0);
-  pp.UnscheduledCoHost = FormatNumber(lines, "Unschedule Co-host points", 0);
-  pp.WinOfWin = FormatNumber(lines, "WinOfWin points", 0);
-  pp.FixedWinOfWin = FormatNumber(lines, "Fixed WinOfWin points", 0);
-  pp.FirstMatchWin = FormatNumber(lines, "FirstMatchWin points", 0);
-  t.Format.BootTime = FormatNumber(lines, "Boot time", kDefaultBootTime);
-  t.Context.TimeLimits = FormatList(lines, "Match time limits", DefaultList("Match time limits"));
+  pp.Win = values.List("Win points", DefaultList("Win points"));
+  pp.Bye = values.List("Bye points", DefaultList("Bye points"));
+  pp.Lose = values.List("Lose points", DefaultList("Lose points"));
+  pp.FirstPlace = values.Number("1st place points", 0);
+  pp.SecondPlace = values.Number("2nd place points", 0);
+  pp.ThirdPlace = values.Number("3rd place points", 0);
+  pp.Host = values.Number("Host points", 0);
+  pp.CoHost = values.Number("Co-host points", 0);
+  pp.UnscheduledHost = values.Number("Unschedule Host points", 0);
+  pp.UnscheduledCoHost = values.Number("Unschedule Co-host points", 0);
+  pp.WinOfWin = values.Number("WinOfWin points", 0);
+  pp.FixedWinOfWin = values.Number("Fixed WinOfWin points", 0);
+  pp.FirstMatchWin = values.Number("FirstMatchWin points", 0);
+  t.Format.BootTime = values.Number("Boot time", kDefaultBootTime);
+  t.Context.TimeLimits = values.List("Match time limits", DefaultList("Match time limits"));
 }
 
-void ApplyStoredMatchPoints(TTourney& t, const TFormatLines& lines) {
+void ApplyStoredMatchPoints(TTourney& t, const TFormatValues& values) {
   TFormatState& f = t.Format;
-  const std::optional<std::string> bySize = FindFormatValue(lines, kSizeKeys[0]);
+  const std::optional<std::string_view> bySize = values.Find(kSizeKeys[0]);
   if (!bySize) {
-    t.Context.MatchPoints = FormatList(lines, "Points", t.Context.MatchPoints);
+    t.Context.MatchPoints = values.List("Points", t.Context.MatchPoints);
     f.SizePointsLists.fill(t.Context.MatchPoints);
     // The radio group always names what is in force: a list that is no preset is "Other...".
     f.CheckedPreset = MatchingPreset(t.Context.MatchPoints);
@@ -77,23 +77,23 @@ void ApplyStoredMatchPoints(TTourney& t, const TFormatLines& lines) {
   // Even an empty "Points8to16" switches to lists by size; MatchPoints follows
   // from them when the layout is next computed.
   f.SizePointsLists[0] = TextToList(*bySize);
-  for (size_t k = 1; k < kSizeLists; ++k) f.SizePointsLists[k] = FormatList(lines, kSizeKeys[k], f.SizePointsLists[k]);
+  for (size_t k = 1; k < kSizeLists; ++k) f.SizePointsLists[k] = values.List(kSizeKeys[k], f.SizePointsLists[k]);
   f.CheckedPreset = kPresetOther;
 }
 
 // What a stored format sets only while sign-ups are open.
-void ApplyStoredSignupSettings(TTourney& t, const TFormatLines& lines) {
+void ApplyStoredSignupSettings(TTourney& t, const TFormatValues& values) {
   MessageContext& c = t.Context;
-  c.HostName = FormatText(lines, "Host name", c.HostName);
-  c.CoHostName = FormatText(lines, "Co-host name", c.CoHostName);
-  t.Format.HostPlayerName = FormatText(lines, "Host player name", t.Format.HostPlayerName);
-  t.Format.CoHostPlayerName = FormatText(lines, "Co-host player Name", t.Format.CoHostPlayerName);
-  c.RulesTimeText = FormatText(lines, "Rules time", c.RulesTimeText);
-  c.StartTimeText = FormatText(lines, "Start time", c.StartTimeText);
-  t.StartTables = FormatList(lines, "Starting tables", t.Format.DefaultStartTables);
-  const std::string elim = FindFormatValue(lines, "Elim").value_or("");
+  c.HostName = values.Text("Host name", c.HostName);
+  c.CoHostName = values.Text("Co-host name", c.CoHostName);
+  t.Format.HostPlayerName = values.Text("Host player name", t.Format.HostPlayerName);
+  t.Format.CoHostPlayerName = values.Text("Co-host player Name", t.Format.CoHostPlayerName);
+  c.RulesTimeText = values.Text("Rules time", c.RulesTimeText);
+  c.StartTimeText = values.Text("Start time", c.StartTimeText);
+  t.StartTables = values.List("Starting tables", t.Format.DefaultStartTables);
+  const std::string_view elim = values.Find("Elim").value_or("");
   SetElimFormat(t, elim == "2" ? ElimDouble : elim == "3" ? ElimTriple : ElimSingle);
-  ApplyStoredMatchPoints(t, lines);
+  ApplyStoredMatchPoints(t, values);
 }
 
 void ApplyStored(TTourney& t, const std::string& name) {
@@ -102,8 +102,9 @@ void ApplyStored(TTourney& t, const std::string& name) {
   const TFormatLines* lines = store.FindSection(name);
   // A format whose section has gone from the store applies nothing.
   if (lines == nullptr) return;
-  ApplyStoredSettings(t, *lines);
-  if (!t.SignupsClosed) ApplyStoredSignupSettings(t, *lines);
+  const TFormatValues values(*lines);
+  ApplyStoredSettings(t, values);
+  if (!t.SignupsClosed) ApplyStoredSignupSettings(t, values);
 }
 
 }  // namespace

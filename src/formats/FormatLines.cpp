@@ -5,28 +5,44 @@
 
 namespace vkr {
 
-std::optional<std::string> FindFormatValue(const TFormatLines& lines, std::string_view key) {
+size_t TFormatValues::TCaseBlindHash::operator()(std::string_view key) const {
+  size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased bytes
+  for (char c : key) hash = (hash ^ static_cast<unsigned char>(UpperAnsiChar(c))) * 1099511628211ull;
+  return hash;
+}
+
+bool TFormatValues::TCaseBlindEqual::operator()(std::string_view a, std::string_view b) const {
+  return SameText(a, b);
+}
+
+TFormatValues::TFormatValues(const TFormatLines& lines) {
   for (const std::string& line : lines) {
     size_t eq = line.find('=');
-    // A line without "=" names no key at all.
-    if (eq != std::string::npos && SameText(std::string_view(line).substr(0, eq), key)) return line.substr(eq + 1);
+    if (eq == std::string::npos) continue;
+    const std::string_view text(line);
+    FValues.emplace(text.substr(0, eq), text.substr(eq + 1));  // keeps the first line of a key
   }
-  return std::nullopt;
 }
 
-std::string FormatText(const TFormatLines& lines, std::string_view key, const std::string& fallback) {
-  std::optional<std::string> value = FindFormatValue(lines, key);
-  return value && !value->empty() ? *value : fallback;
+std::optional<std::string_view> TFormatValues::Find(std::string_view key) const {
+  auto it = FValues.find(key);
+  if (it == FValues.end()) return std::nullopt;
+  return it->second;
 }
 
-int32_t FormatNumber(const TFormatLines& lines, std::string_view key, int32_t fallback) {
-  std::optional<std::string> value = FindFormatValue(lines, key);
+std::string TFormatValues::Text(std::string_view key, const std::string& fallback) const {
+  std::optional<std::string_view> value = Find(key);
+  return value && !value->empty() ? std::string(*value) : fallback;
+}
+
+int32_t TFormatValues::Number(std::string_view key, int32_t fallback) const {
+  std::optional<std::string_view> value = Find(key);
   int32_t number = 0;
   return value && TryParseInt(*value, number) ? number : fallback;
 }
 
-TPointsList FormatList(const TFormatLines& lines, std::string_view key, const TPointsList& fallback) {
-  std::optional<std::string> value = FindFormatValue(lines, key);
+TPointsList TFormatValues::List(std::string_view key, const TPointsList& fallback) const {
+  std::optional<std::string_view> value = Find(key);
   return value && !value->empty() ? TextToList(*value) : fallback;
 }
 

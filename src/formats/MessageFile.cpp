@@ -16,20 +16,24 @@ bool TMessageFile::Load() {
   std::string text;
   if (!ReadUserFile(FFiles, FileName, text)) return false;
   TSection* current = nullptr;
-  for (const std::string& raw : SplitLines(text)) {
-    std::string line = Trim(raw);
+  const std::string_view all(text);
+  for (size_t start = 0; start < all.size();) {
+    size_t end = all.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = all.size();
+    std::string line = Trim(all.substr(start, end - start));
+    start = end + 1;
     if (line.size() < 3) continue;
     if (line[0] == '[') {
       size_t close = line.find(']');
       std::string name = line.substr(1, close == std::string::npos ? std::string::npos : close - 1);
       if (FindSection(name) == nullptr) {
-        FSections.push_back(TSection{name, {}});
+        FSections.push_back(TSection{std::move(name), {}});
         current = &FSections.back();
       } else {
         current = nullptr;  // a repeated section's lines are dropped
       }
     } else if (current != nullptr) {
-      current->Lines.push_back(line);
+      current->Lines.push_back(std::move(line));
     }
   }
   return true;

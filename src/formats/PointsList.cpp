@@ -35,7 +35,7 @@ std::string ListToText(const TPointsList& values) {
   return text;
 }
 
-TPointsList TextToList(const std::string& text) {
+TPointsList TextToList(std::string_view text) {
   constexpr size_t kMaxNumbers = 1025;
   std::vector<int32_t> numbers;
   size_t i = 0;
