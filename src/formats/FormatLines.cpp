@@ -5,16 +5,6 @@
 
 namespace vkr {
 
-size_t TFormatValues::TCaseBlindHash::operator()(std::string_view key) const {
-  size_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased bytes
-  for (char c : key) hash = (hash ^ static_cast<unsigned char>(UpperAnsiChar(c))) * 1099511628211ull;
-  return hash;
-}
-
-bool TFormatValues::TCaseBlindEqual::operator()(std::string_view a, std::string_view b) const {
-  return SameText(a, b);
-}
-
 TFormatValues::TFormatValues(const TFormatLines& lines) {
   for (const std::string& line : lines) {
     size_t eq = line.find('=');

@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/Text.h"
 #include "messages/MessageContext.h"
 
 namespace vkr {
@@ -30,12 +31,6 @@ class TFormatValues {
   TPointsList List(std::string_view key, const TPointsList& fallback) const;
 
  private:
-  struct TCaseBlindHash {
-    size_t operator()(std::string_view key) const;
-  };
-  struct TCaseBlindEqual {
-    bool operator()(std::string_view a, std::string_view b) const;
-  };
   std::unordered_map<std::string_view, std::string_view, TCaseBlindHash, TCaseBlindEqual> FValues;
 };
 

@@ -58,6 +58,17 @@ TEST_F(MessageFileTest, SurvivesHugeLinesAndNulBytes) {
   EXPECT_EQ(File.SectionLines(2), (std::vector<std::string>{"key=" + huge}));
 }
 
+TEST_F(MessageFileTest, FileOfVeryManySectionsIsReadInOnePass) {
+  std::string text;
+  for (int i = 0; i < 100000; ++i) text += "[S" + std::to_string(i) + "]\r\nk=" + std::to_string(i) + "\r\n[s0]\r\n";
+  Given(text);
+  ASSERT_TRUE(File.Load());
+  ASSERT_EQ(File.SectionCount(), 100000);
+  ASSERT_NE(File.FindSection("s99999"), nullptr);
+  EXPECT_EQ(*File.FindSection("s99999"), (std::vector<std::string>{"k=99999"}));
+  EXPECT_EQ(*File.FindSection("S0"), (std::vector<std::string>{"k=0"}));
+}
+
 TEST_F(MessageFileTest, SavesEachSectionWithHeaderLinesAndAnEmptyLine) {
   ASSERT_TRUE(File.AddSection("Fast", {"Welcome=Hi", "Elim=2"}));
   ASSERT_TRUE(File.AddSection("Empty", {}));
