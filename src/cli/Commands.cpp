@@ -13,6 +13,7 @@ TCommandTable AllCommands() {
   TCommandTable table;
   RegisterEngineCommands(table);
   RegisterFormatCommands(table);
+  RegisterLobbyCommands(table);
   return table;
 }
 

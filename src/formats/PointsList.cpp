@@ -31,7 +31,10 @@ int MatchingPreset(const TPointsList& list) {
 
 std::string ListToText(const TPointsList& values) {
   std::string text = std::to_string(values[0]);
-  for (size_t i = 1; i < values.size(); ++i) text += "," + std::to_string(values[i]);
+  for (size_t i = 1; i < values.size(); ++i) {
+    text += ',';
+    text += std::to_string(values[i]);
+  }
   return text;
 }
 
