@@ -27,6 +27,13 @@ void TEngineHost::AddPlayers(int n) {
   for (int i = 1; i <= n; ++i) AddButtonClick(T, "P" + std::to_string(i));
 }
 
+void TEngineHost::SignUpEight() {
+  T.OnePlayerPerTable = false;
+  Add({"Anna", "Bert", "Cleo", "Dirk", "Emma", "Finn", "Gina", "Hugo"});
+  Close();
+  Mark();
+}
+
 void TEngineHost::Close() { CloseSignups(T); }
 
 void TEngineHost::Win(int bracket, int round, int table, int seat) {
@@ -42,6 +49,19 @@ void TEngineHost::PlayRound(int bracket, int round) {
     const TTable& table = T.Model.Table(bracket, round, i);
     if (table.Result == 0 && table.SeatTaken(0)) Win(bracket, round, i, 0);
   }
+}
+
+void TEngineHost::PlayToGrandFinal() {
+  // The one-loss bracket's last round waits for the two-loss champion.
+  const TModel& m = T.Model;
+  for (int r = 0; r < kRounds; ++r) {
+    for (int b = 0; b <= T.ElimFormat; ++b) {
+      bool waits = (b == Winners && r == m.GrandFinalRound()) ||
+                   (b == OneLoss && T.ElimFormat == ElimTriple && r == m.OneLossLastRound());
+      if (!waits) PlayRound(b, r);
+    }
+  }
+  if (T.ElimFormat == ElimTriple) PlayRound(OneLoss, m.OneLossLastRound());
 }
 
 int TEngineHost::Entry(const std::string& name) const {

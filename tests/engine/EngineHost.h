@@ -19,6 +19,9 @@ struct TEngineHost : TTestHost {
   void Add(const std::vector<std::string>& names);
   // Signs up n players "P1", "P2", ... two to a table.
   void AddPlayers(int n);
+  // Anna-Bert, Cleo-Dirk, Emma-Finn and Gina-Hugo at tables 50 to 53, then
+  // closes sign-ups and marks.
+  void SignUpEight();
   void Close();
   // Presses (or releases) the Win button of a seat; indexes are 0-based.
   void Win(int bracket, int round, int table, int seat);
@@ -26,6 +29,8 @@ struct TEngineHost : TTestHost {
   // Presses seat 0's Win button at every undecided full table of a round,
   // and gives every single entry of it its bye.
   void PlayRound(int bracket, int round);
+  // Plays every round in order, seat 0 winning, up to the grand final.
+  void PlayToGrandFinal();
 
   int Entry(const std::string& name) const;
   // The table the entry sits at now (its last filled slot).
