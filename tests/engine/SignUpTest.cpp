@@ -233,6 +233,18 @@ TEST(SeatNames, ErasingInSignupsRemovesTheEntry) {
   EXPECT_EQ(SeatOf(h.T, 1, 0), 1);
 }
 
+TEST(SeatNames, ErasingKeepsTheBootedListOnTheSameEntries) {
+  TEngineHost h;
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Anna", "Bert", "Cleo", "Dirk"});
+  h.T.BootedPlayers = {1, 3};  // Bert and Dirk
+  SeatNameEnter(h.T, Winners, 0, 0, 0, "");  // Anna
+  EXPECT_EQ(h.T.BootedPlayers, (std::vector<int16_t>{0, 2}));
+  SeatNameEnter(h.T, Winners, 0, 0, 1, "");  // Bert
+  EXPECT_EQ(h.T.BootedPlayers, (std::vector<int16_t>{1}));
+  EXPECT_EQ(h.T.Model.Player(1).Name, "Dirk");
+}
+
 TEST(SeatNames, RenamingChecksDuplicatesAndAnnouncesInSignups) {
   TEngineHost h;
   h.T.OnePlayerPerTable = false;
