@@ -51,8 +51,38 @@ void AnnounceBye(TTourney& t, const TDecided& d) {
   if (t.Lobby.FLobbyEditWnd != 0) PostPlayerStatus(t, d.Winner, true);
 }
 
+// A lower bracket's champion takes seat 1 of the deciding table waiting for
+// it; that match starts at once.
+void SeatChampion(TTourney& t, const TDecided& d, TTableRef ref, int slot) {
+  TModel& m = t.Model;
+  m.SetSeat(ref, 1, static_cast<int16_t>(d.Winner));
+  m.SetStartTime(ref, t.Ports.Clock->Now());
+  if (slot < kSlots) m.SetSlot(d.Winner, slot, ref, 1);
+}
+
+void AnnounceChampion(TTourney& t, const TDecided& d, TTableRef ref) {
+  if (!d.Silent) {
+    if (!t.Lobby.PostManually) PostPlayerStatus(t, d.Winner, true);
+    if (d.Loser >= 0 && MayPostLoser(t)) PostPlayerStatus(t, d.Loser, true);
+  }
+  RepaintTabs(t, OneLoss);
+  t.Ports.Screen->ShowTable(ref.Bracket, ref.Round, ref.Index);
+  UpdateRound(t, ref.Bracket, ref.Round);
+}
+
 void ResetLoserBoots(TTourney& t, int loser) {
   if (t.Options.ResetBootsOnAssign) t.Model.SetBootCount(loser, 0);
+}
+
+// The last table of round 2 with both seats empty and a free number; -1 for none.
+int FindByeTable(const TTourney& t, const std::vector<bool>& used) {
+  for (int i = t.Model.Round(Winners, 1).TableCount - 1; i >= 0; --i) {
+    const TTable& table = t.Model.Table(Winners, 1, i);
+    bool numberUsed = table.Number >= 0 && static_cast<size_t>(table.Number) < used.size() &&
+                      used[static_cast<size_t>(table.Number)];
+    if (!table.SeatTaken(0) && !table.SeatTaken(1) && !numberUsed) return i;
+  }
+  return -1;
 }
 
 // A round-2 bye in single elimination with all byes in round 2: the winner
@@ -69,12 +99,13 @@ bool GiveSecondRoundBye(TTourney& t, const TDecided& d, bool& byeGiven) {
   if (!bye) return true;
   TModel& m = t.Model;
   const std::vector<bool> used = NumbersInUse(t, Winners, 1);
-  for (int i = m.Round(Winners, 1).TableCount - 1; i >= 0; --i) {
-    const TTable& table = m.Table(Winners, 1, i);
-    bool numberUsed = table.Number >= 0 && static_cast<size_t>(table.Number) < used.size() &&
-                      used[static_cast<size_t>(table.Number)];
-    if (table.SeatTaken(0) || table.SeatTaken(1) || numberUsed) continue;
-    const TTableRef ref = TTableRef::Of(Winners, 1, i);
+  int found = FindByeTable(t, used);
+  // Like the ordinary seat search, free a table whose number is taken
+  // elsewhere rather than leave the winner without a table.
+  if (found < 0 && RenumberOneTable(t, Winners, 1, kSearchTables[Winners], used)) found = FindByeTable(t, used);
+  if (found >= 0) {
+    const TTableRef ref = TTableRef::Of(Winners, 1, found);
+    const TTable& table = m.Table(ref);
     m.SetSeat(ref, 0, static_cast<int16_t>(d.Winner));
     m.SetSlot(d.Winner, 1, ref, 0);
     m.SetResult(ref, 1);
@@ -152,19 +183,11 @@ void AdvanceOneLoss(TTourney& t, const TDecided& d) {
     int k = d.Round;
     while (k < kSlots - 1 && m.Player(d.Winner).Tables[static_cast<size_t>(k)].IsSet()) ++k;
     const TTableRef ref = TTableRef::Of(Winners, m.GrandFinalRound(), 0);
-    m.SetSeat(ref, 1, static_cast<int16_t>(d.Winner));
-    m.SetStartTime(ref, t.Ports.Clock->Now());
-    m.SetSlot(d.Winner, k, ref, 1);
+    SeatChampion(t, d, ref, k);
     WriteLogLine(t, "    -> Grand Final assignment (seat 1)");
     t.View.EmailLabels[1] = m.Player(d.Winner).Name + "'s Email:";
     if (d.Loser >= 0) t.View.EmailLabels[2] = m.Player(d.Loser).Name + "'s Email:";
-    if (!d.Silent) {
-      if (!t.Lobby.PostManually) PostPlayerStatus(t, d.Winner, true);
-      if (d.Loser >= 0 && MayPostLoser(t)) PostPlayerStatus(t, d.Loser, true);
-    }
-    RepaintTabs(t, OneLoss);
-    t.Ports.Screen->ShowTable(Winners, m.GrandFinalRound(), 0);
-    UpdateWinnersRound(t, m.GrandFinalRound());
+    AnnounceChampion(t, d, ref);
     UpdateOneLossRound(t, d.Round);
     SaveTournament(t);
     return;
@@ -212,16 +235,8 @@ void AdvanceTwoLoss(TTourney& t, const TDecided& d) {
     }
   } else {
     const TTableRef ref = TTableRef::Of(OneLoss, m.OneLossLastRound(), 0);
-    m.SetSeat(ref, 1, static_cast<int16_t>(d.Winner));
-    m.SetStartTime(ref, t.Ports.Clock->Now());
-    if (q < kSlots) m.SetSlot(d.Winner, q, ref, 1);
-    if (!d.Silent) {
-      if (!t.Lobby.PostManually) PostPlayerStatus(t, d.Winner, true);
-      if (d.Loser >= 0 && MayPostLoser(t)) PostPlayerStatus(t, d.Loser, true);
-    }
-    RepaintTabs(t, OneLoss);
-    t.Ports.Screen->ShowTable(OneLoss, m.OneLossLastRound(), 0);
-    UpdateOneLossRound(t, m.OneLossLastRound());
+    SeatChampion(t, d, ref, q);
+    AnnounceChampion(t, d, ref);
   }
   UpdateTwoLossRound(t, d.Round);
   SaveTournament(t);
