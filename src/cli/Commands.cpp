@@ -12,6 +12,9 @@ const std::string& TCommandLine::Arg(size_t i) const {
 TCommandTable AllCommands() {
   TCommandTable table;
   RegisterEngineCommands(table);
+  RegisterFormatCommands(table);
+  RegisterLobbyCommands(table);
+  RegisterMacroCommands(table);
   RegisterStorageCommands(table);
   return table;
 }

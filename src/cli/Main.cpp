@@ -3,6 +3,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <system_error>
 
 #include "cli/FileInspect.h"
 #include "cli/ScriptRunner.h"
@@ -25,12 +26,31 @@ int Play(const char* path) {
   return RunScript(script, std::cout, std::cerr);
 }
 
+// A run that cannot even set up its host (no temporary folder) stops cleanly.
+template <typename Run>
+int Checked(Run run) {
+  try {
+    return run();
+  } catch (const std::system_error& e) {
+    std::cerr << "vkr: " << e.what() << '\n';
+    return 1;
+  }
+}
+
 }  // namespace
 
 int Main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "play") == 0) return Play(argv[2]);
-  if (argc == 3 && std::strcmp(argv[1], "check") == 0) return CheckTournamentFile(argv[2], std::cerr);
-  if (argc == 3 && std::strcmp(argv[1], "dump") == 0) return DumpTournamentFile(argv[2], std::cout, std::cerr);
+  if (argc != 3) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  const char* command = argv[1];
+  const char* path = argv[2];
+  if (std::strcmp(command, "play") == 0) return Checked([&] { return Play(path); });
+  if (std::strcmp(command, "check") == 0) return Checked([&] { return CheckTournamentFile(path, std::cerr); });
+  if (std::strcmp(command, "dump") == 0) {
+    return Checked([&] { return DumpTournamentFile(path, std::cout, std::cerr); });
+  }
   std::cerr << kUsage;
   return 2;
 }

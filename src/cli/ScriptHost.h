@@ -2,14 +2,19 @@
 // The ports of a scripted run: questions answered by the current answer,
 // everything shown printed as one line on standard output, a clock that only
 // moves when told once it has been set, and real files.
+#include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
+#include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
 #include "posix/PosixFileSystem.h"
 #include "posix/SystemClock.h"
+#include "posix/TempFolder.h"
+#include "sim/SimLobby.h"
 
 namespace vkr::cli {
 
@@ -58,7 +63,8 @@ class TScriptClipboard : public TClipboardPort {
 class TScriptClock : public TClockPort {
  public:
   void Set(TDateTime value);
-  void Wait(double seconds);
+  // Moves the clock on; everySecond runs at each whole second of the wait.
+  void Wait(double seconds, const std::function<void()>& everySecond = {});
   TDateTime Now() override;
   TDateTime UtcNow() override;
   uint64_t TickCount() override;
@@ -85,7 +91,15 @@ struct TScriptHost {
   TScriptScreen Screen;
   TScriptClock Clock;
   TPosixFileSystem Files;
+  TSimLobby Lobby;  // prints "chatbox[TITLE]: " for each paste, "chat[TITLE]: " for each line sent
+  // The folder for files unless the script names one: nothing of the user's is touched.
+  TTempFolder FilesTemp;
   TTourney T;
+  // Formats a script composes before writing them as the store.
+  std::vector<TFormat> FormatDraft;
+
+  // The host window's one-second timer.
+  void TimerTick();
 };
 
 }  // namespace vkr::cli

@@ -9,6 +9,7 @@
 #include "engine/Tourney.h"
 #include "formats/ApplyFormat.h"
 #include "formats/PointsList.h"
+#include "lobby/LobbyChoice.h"
 #include "messages/Templates.h"
 #include "storage/ActionLog.h"
 #include "storage/PlayerPoints.h"
@@ -236,6 +237,7 @@ void ApplyTournament(TTourney& t, const TTourneyImage& im, const std::string& op
 
   t.Lobby.LobbyName = im.LobbyName;
   t.Lobby.DisabledChecked = false;
+  ReattachLobby(t);
   t.Ports.Screen->ControlsChanged();
 }
 

@@ -38,7 +38,10 @@ class TRandomTournament {
   // A new tournament with the plan's entries, closed unless the results close it.
   void SignUp();
   // Chooses and makes one click; false when the tournament is finished or stuck.
-  bool Step();
+  bool Step() { return Choose(FLast) && (Perform(FLast), true); }
+  // The two halves of a step, for callers that time the click alone.
+  bool Choose(TClick& click);
+  void Perform(const TClick& click);
   bool Finished() const;
   const TClick& LastClick() const { return FLast; }
   int Clicks() const { return FClicks; }
