@@ -1,48 +1,23 @@
 #include "storage/StoredTourneys.h"
 
+#include <tuple>
+
 #include "base/Text.h"
 #include "engine/NewTourney.h"
 #include "engine/Results.h"
 #include "engine/SignUp.h"
-#include "engine/Structure.h"
 #include "storage/TournamentFile.h"
+#include "support/RandomPlay.h"
 
 namespace vkr::test {
-namespace {
-
-// The first table of the lowest bracket and round that a Win click decides.
-bool FirstPlayable(const TTourney& t, TWinButton& button) {
-  for (int r = 0; r < kRounds; ++r) {
-    for (int b = 0; b <= t.ElimFormat && b <= r; ++b) {
-      if (r > LastTabRound(t, b)) continue;
-      const TRound& round = t.Model.Round(b, r);
-      for (int i = 0; i < round.TableCount; ++i) {
-        const TTable& table = round.Tables[static_cast<size_t>(i)];
-        const bool bye = round.HasByeTable && i == round.TableCount - 1;
-        if (table.Result == 0 && table.SeatTaken(0) && (table.SeatTaken(1) || bye)) {
-          button = TWinButton{b, r, i, 0};
-          return true;
-        }
-      }
-    }
-  }
-  return false;
-}
-
-}  // namespace
 
 void BuildStoredTourney(TTestHost& host, const TStoredTourneyPlan& plan) {
   TTourney& t = host.T;
   TNewTourneyChoice choice;
-  choice.FileName = plan.FileName;
-  choice.TeamMode = plan.Teams;
-  choice.HostName = "Hostess";
-  choice.CoHostName = "Helper";
-  choice.HostPlayerName = "host_player";
-  choice.CoHostPlayerName = "cohost_player";
-  choice.RulesTimeText = "8:45 pm";
-  choice.StartTimeText = "9:00 pm";
-  choice.CoHostUnscheduled = true;
+  std::tie(choice.FileName, choice.TeamMode, choice.CoHostUnscheduled) = std::tuple(plan.FileName, plan.Teams, true);
+  std::tie(choice.HostName, choice.CoHostName, choice.HostPlayerName, choice.CoHostPlayerName) =
+      std::tuple("Hostess", "Helper", "host_player", "cohost_player");
+  std::tie(choice.RulesTimeText, choice.StartTimeText) = std::tuple("8:45 pm", "9:00 pm");
   StartNewTourney(t, choice);
   SetElimFormat(t, plan.Format);
   t.OnePlayerPerTable = false;
@@ -52,26 +27,20 @@ void BuildStoredTourney(TTestHost& host, const TStoredTourneyPlan& plan) {
   t.Format.DoublePlayerPoints = true;
   t.Context.TimeLimits = {40, 40, 40, 40, 40, 40, 40, 40, 40, 40, 40, 40, 40, 50, 60};
   TPlayerPointsSettings& pp = t.Format.PlayerPoints;
-  pp.FirstPlace = -10;
-  pp.SecondPlace = -5;
-  pp.ThirdPlace = -2;
-  pp.Host = 4;
-  pp.CoHost = 3;
-  pp.UnscheduledHost = 2;
-  pp.UnscheduledCoHost = 1;
-  pp.WinOfWin = 6;
-  pp.FixedWinOfWin = 7;
-  pp.FirstMatchWin = 8;
+  std::tie(pp.FirstPlace, pp.SecondPlace, pp.ThirdPlace) = std::tuple(-10, -5, -2);
+  std::tie(pp.Host, pp.CoHost, pp.UnscheduledHost, pp.UnscheduledCoHost) = std::tuple(4, 3, 2, 1);
+  std::tie(pp.WinOfWin, pp.FixedWinOfWin, pp.FirstMatchWin) = std::tuple(6, 7, 8);
   for (int i = 0; i < plan.Entries; ++i) {
     AddButtonClick(t, plan.Teams ? Sprintf("Ann%d/Bob%d", i, i) : Sprintf("Player%d", i));
   }
   CloseSignups(t);
+  TRandomPlan results;
+  results.Corrections = false;
+  results.Seed = static_cast<uint64_t>(plan.Entries * 3 + plan.Format);
+  TRandomTournament game(t, results);
   for (int c = 0; c < plan.Clicks; ++c) {
     host.Clock.Advance(600);
-    TWinButton button;
-    if (!FirstPlayable(t, button)) break;
-    button.Seat = c % 3 == 2 && t.Model.Table(button.Bracket, button.Round, button.TableIndex).SeatTaken(1) ? 1 : 0;
-    WinButtonClick(t, button, true);
+    if (!game.Step()) break;
   }
   SaveTournament(t);
 }

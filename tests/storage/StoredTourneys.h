@@ -10,7 +10,7 @@ struct TStoredTourneyPlan {
   int Format = 0;
   bool Teams = false;
   int Entries = 8;
-  int Clicks = 0;  // results entered, each at the first table that can be played
+  int Clicks = 0;  // results entered at random tables (seeded)
 };
 
 void BuildStoredTourney(TTestHost& host, const TStoredTourneyPlan& plan);
