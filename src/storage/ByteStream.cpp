@@ -18,25 +18,17 @@ std::string_view TByteReader::Bytes(size_t count) {
   return bytes;
 }
 
-void TByteReader::Seek(size_t position) {
-  if (position > FData.size()) throw TStreamReadError();
-  FPos = position;
-}
-
 uint8_t TByteReader::Byte() { return static_cast<uint8_t>(Bytes(1)[0]); }
 
-int32_t TByteReader::Int32() {
-  std::string_view b = Bytes(4);
-  uint32_t bits = 0;
-  for (int i = 3; i >= 0; --i) bits = (bits << 8) | static_cast<uint8_t>(b[static_cast<size_t>(i)]);
-  return static_cast<int32_t>(bits);
-}
+int32_t TByteReader::Int32() { return static_cast<int32_t>(static_cast<uint32_t>(Bits(4))); }
 
-double TByteReader::Double() {
-  std::string_view b = Bytes(8);
+double TByteReader::Double() { return std::bit_cast<double>(Bits(8)); }
+
+uint64_t TByteReader::Bits(size_t count) {
+  std::string_view bytes = Bytes(count);
   uint64_t bits = 0;
-  for (int i = 7; i >= 0; --i) bits = (bits << 8) | static_cast<uint8_t>(b[static_cast<size_t>(i)]);
-  return std::bit_cast<double>(bits);
+  for (size_t i = count; i-- > 0;) bits = (bits << 8) | static_cast<uint8_t>(bytes[i]);
+  return bits;
 }
 
 std::string TByteReader::Text(size_t size) {

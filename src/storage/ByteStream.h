@@ -28,7 +28,6 @@ class TByteWriter {
   void Text(std::string_view text, size_t size);
   void Bytes(std::string_view bytes) { FOut += bytes; }
   void Zeros(size_t count) { FOut.append(count, '\0'); }
-  size_t Size() const { return FOut.size(); }
 
  private:
   // Inline: a save writes a few thousand of these.
@@ -55,10 +54,11 @@ class TByteReader {
   std::string_view Bytes(size_t count);
   void Skip(size_t count) { Bytes(count); }
   size_t Remaining() const { return FData.size() - FPos; }
-  size_t Position() const { return FPos; }
-  void Seek(size_t position);
 
  private:
+  // The next count (at most 8) bytes as a little-endian number.
+  uint64_t Bits(size_t count);
+
   std::string_view FData;
   size_t FPos = 0;
 };

@@ -19,7 +19,6 @@ inline constexpr char kTourneySignature[] = "Tesmer's Tourney File\x1A";  // wit
 constexpr size_t kSignatureSize = 23;
 constexpr size_t kHeaderSize = 840;
 constexpr size_t kHeaderExtSize = 492;
-constexpr size_t kVersion8ExtSize = 132;
 constexpr size_t kPlayerRecSize = 40;
 constexpr size_t kTeamPlayerRecSize = 88;
 constexpr size_t kRoundHeaderSize = 12;

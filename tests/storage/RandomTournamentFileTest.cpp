@@ -11,51 +11,28 @@
 namespace vkr::test {
 namespace {
 
-void PlayAndReload(const TRandomPlan& plan) {
-  SCOPED_TRACE(testing::Message() << "entries " << plan.Entries << " format " << plan.Format << " teams "
-                                  << plan.Teams << " seed " << plan.Seed);
-  TTestHost host;
-  TRandomTournament game(host.T, plan);
-  game.SignUp();
-  do {
-    SCOPED_TRACE(testing::Message() << "click " << game.Clicks());
-    TTestHost copy;
-    copy.Files.Files["copy.vkr"] = host.Files.Files.at(host.T.Storage.FileName);
-    ASSERT_TRUE(LoadTournament(copy.T, "copy.vkr"));
-    ASSERT_EQ(LoadedDifference(host.T, copy.T), "");
-  } while (game.Step());
-  ASSERT_TRUE(game.Finished());
-}
-
 TEST(RandomTournamentFiles, EveryClickReloadsAsItStands) {
-  uint64_t seed = 500;
+  std::vector<TRandomPlan> plans;
   for (int format = ElimSingle; format <= ElimTriple; ++format) {
     for (int entries : {8, 13, 24, 33}) {
-      TRandomPlan plan;
-      plan.Entries = entries;
-      plan.Format = format;
-      plan.Teams = entries % 2 == 1;
-      plan.Seed = seed++;
-      PlayAndReload(plan);
-      if (testing::Test::HasFatalFailure()) return;
+      plans.push_back({.Entries = entries, .Format = format, .Teams = entries % 2 == 1, .Seed = plans.size() + 500});
     }
   }
-}
-
-TEST(RandomTournamentFiles, RoundTwoByesAndClosingByResultsReload) {
-  TRandomPlan byes;
-  byes.Entries = 13;
-  byes.Format = ElimSingle;
-  byes.AllByesInRound2 = true;
-  byes.Seed = 600;
-  PlayAndReload(byes);
-  if (testing::Test::HasFatalFailure()) return;
-  TRandomPlan closing;
-  closing.Entries = 21;
-  closing.Format = ElimTriple;
-  closing.CloseByResults = true;
-  closing.Seed = 601;
-  PlayAndReload(closing);
+  plans.push_back({.Entries = 13, .Format = ElimSingle, .Seed = 600, .AllByesInRound2 = true});
+  plans.push_back({.Entries = 21, .Format = ElimTriple, .Seed = 601, .CloseByResults = true});
+  for (const TRandomPlan& plan : plans) {
+    SCOPED_TRACE(testing::Message() << "entries " << plan.Entries << " format " << plan.Format << " seed " << plan.Seed);
+    TTestHost host;
+    TRandomTournament game(host.T, plan);
+    game.SignUp();
+    do {
+      TTestHost copy;
+      copy.Files.Files["copy.vkr"] = host.Files.Files.at(host.T.Storage.FileName);
+      ASSERT_TRUE(LoadTournament(copy.T, "copy.vkr"));
+      ASSERT_EQ(LoadedDifference(host.T, copy.T), "") << "after click " << game.Clicks();
+    } while (game.Step());
+    ASSERT_TRUE(game.Finished());
+  }
 }
 
 }  // namespace
