@@ -79,7 +79,7 @@ void ReadLegacyTournament(TByteReader& in, int version, const TPlayerPointsSetti
     pp.FirstMatchWin = in.Int32();
   }
   CheckRoundIndexes(im);
-  ReadPlayers(in, playerCount, version == 3 ? 32 : kPlayerRecSize, im);
+  ReadPlayers(in, playerCount, version == 3 ? kOldestPlayerRecSize : kPlayerRecSize, im);
   ReadBracket(in, Winners, kLegacyRounds - 1, kLegacyBlockTables, im);
   if (im.ElimFormat != ElimSingle) ReadBracket(in, OneLoss, kLegacyRounds - 1, kLegacyBlockTables, im);
 }

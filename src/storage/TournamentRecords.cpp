@@ -41,7 +41,7 @@ void ReadPlayers(TByteReader& in, int32_t count, size_t recordSize, TTourneyImag
     }
     p.BootStart = in.Double();
     p.BootCount = in.Int32();
-    if (recordSize == 32) {
+    if (recordSize == kOldestPlayerRecSize) {
       in.Skip(4);
       continue;
     }

@@ -9,6 +9,9 @@
 
 namespace vkr {
 
+// Player records of version 3: name, boot start and boot count only.
+constexpr size_t kOldestPlayerRecSize = 32;
+
 inline void AbortUnless(bool ok) {
   if (!ok) throw TLoadAborted();
 }
