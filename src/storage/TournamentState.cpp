@@ -39,16 +39,12 @@ std::vector<TFileRound> CaptureBracket(const TModel& m, int bracket, int lastRou
   return rounds;
 }
 
-int MatchingPreset(const TTourney& t) {
-  for (size_t k = 0; k < PointsPresets.size(); ++k) {
-    const TPointsList& preset = PointsPresets[k];
-    if (t.Context.MatchPoints != preset) continue;
-    if (std::all_of(t.Format.SizePointsLists.begin(), t.Format.SizePointsLists.end(),
-                    [&](const TPointsList& list) { return list == preset; })) {
-      return static_cast<int>(k);
-    }
-  }
-  return kPresetOther;
+// The preset equal to all six match-points lists, or "Other...".
+int PresetOfAllLists(const TTourney& t) {
+  const TPointsList& points = t.Context.MatchPoints;
+  const auto& sizes = t.Format.SizePointsLists;
+  const bool same = std::all_of(sizes.begin(), sizes.end(), [&](const TPointsList& list) { return list == points; });
+  return same ? MatchingPreset(points) : kPresetOther;
 }
 
 // Seat 1 of the grand final in double and triple elimination and of the
@@ -187,7 +183,7 @@ void ApplyTournament(TTourney& t, const TTourneyImage& im, const std::string& op
   SetElimFormat(t, im.ElimFormat);
   t.Context.MatchPoints = im.MatchPoints;
   t.Format.SizePointsLists = im.SizePointsLists;
-  t.Format.CheckedPreset = MatchingPreset(t);
+  t.Format.CheckedPreset = PresetOfAllLists(t);
   t.Context.RulesTimeText = im.RulesTimeText;
   t.Context.StartTimeText = im.StartTimeText;
   t.Context.HostName = im.HostName;
