@@ -91,6 +91,7 @@ void SetFinalistLabels(TTourney& t) {
   label(0, final.Seat[0]);
   label(1, final.Seat[1]);
   if (t.ElimFormat == ElimSingle) {
+    if (m.WinnersFinalRound() < 0) return;  // no semi-final
     label(2, m.Table(Winners, m.WinnersFinalRound(), 0).Loser());
     label(3, m.Table(Winners, m.WinnersFinalRound(), 1).Loser());
   } else {

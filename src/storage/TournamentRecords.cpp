@@ -68,10 +68,13 @@ void ReadBracket(TByteReader& in, int bracket, int lastRound, int blockTables, T
 }
 
 void CheckRoundIndexes(const TTourneyImage& image) {
-  for (int32_t index : {image.OneLossFinalRound, image.WinnersFinalRound, image.GrandFinalRound,
-                        image.TwoLossFinalRound, image.OneLossLastRound}) {
+  for (int32_t index : {image.OneLossFinalRound, image.GrandFinalRound, image.TwoLossFinalRound,
+                        image.OneLossLastRound}) {
     AbortUnless(index >= 0 && index < kRounds);
   }
+  // A single elimination whose first-round matches were all abandoned has no semi-final: -1.
+  const int lowest = image.ElimFormat == ElimSingle ? -1 : 0;
+  AbortUnless(image.WinnersFinalRound >= lowest && image.WinnersFinalRound < kRounds);
 }
 
 }  // namespace vkr

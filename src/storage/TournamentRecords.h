@@ -26,7 +26,8 @@ void ReadPlayers(TByteReader& in, int32_t count, size_t recordSize, TTourneyImag
 // or in the older layouts a fixed block of blockTables records of which the
 // first table-count are used.
 void ReadBracket(TByteReader& in, int bracket, int lastRound, int blockTables, TTourneyImage& image);
-// The round indexes that decide what is stored and linked lie in 0..14.
+// The round indexes lie in 0..14 (the winners final of a single elimination
+// may be -1); the elimination type must be known already.
 void CheckRoundIndexes(const TTourneyImage& image);
 
 // Versions 3 to 6; the signature has been read.

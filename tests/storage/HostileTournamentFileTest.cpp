@@ -95,6 +95,9 @@ TEST_F(HostileFiles, ValuesOutOfRangeAreRefused) {
       {table + 8, 12, "Operation aborted"}, {table + 12, -2, "Operation aborted"},  // seats
       {table + 12, INT32_MAX, "Operation aborted"}, {table + 12, -1, "loaded"}};
   for (const auto& c : cases) EXPECT_EQ(Load(Patched(FGood, c.Offset, c.Value)), c.Reason) << c.Offset << " " << c.Value;
+  TTestHost single;
+  BuildStoredTourney(single, {"s.vkr", ElimSingle, false, 8, 0});
+  EXPECT_EQ(Load(Patched(single.Files.Files["s.vkr"], 220, -1)), "loaded") << "single elimination without semi-final";
   // 300 records would fit in the file, but the model holds 256 entries.
   EXPECT_EQ(Load(Patched(FGood, 212, 300) + std::string(300 * 40, '\0')), "Operation aborted");
 }
