@@ -11,6 +11,7 @@
 #include "engine/Tourney.h"
 #include "fakes/FakePorts.h"
 #include "posix/PosixFileSystem.h"
+#include "storage/ActionLog.h"
 #include "storage/TournamentFile.h"
 #include "storage/TournamentImage.h"
 #include "storage/TournamentState.h"
@@ -88,6 +89,12 @@ void LargestFile() {
            (void)n;
          }));
   Report("SaveTournament, real file, no flush (with backup)", MedianMicros(200, [&] { SaveTournament(t); }));
+  t.Storage.FlushOnSave = true;
+  Report("SaveTournament, real file, flushed (with backup)", MedianMicros(100, [&] { SaveTournament(t); }));
+  real.Files.WriteThrough = true;
+  Report("one action-log line, written through", MedianMicros(200, [&] { WriteLogLine(t, "Click: Winners Win check"); }));
+  t.Storage.FlushOnSave = false;
+  real.Files.WriteThrough = false;
   Report("read the file's bytes (parse + checks)", MedianMicros(200, [&] {
            volatile size_t n = ReadTournamentImage(bytes, t.Format.PlayerPoints).Players.size();
            (void)n;
