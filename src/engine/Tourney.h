@@ -15,6 +15,7 @@
 #include "formats/FormatState.h"
 #include "lobby/LobbyState.h"
 #include "messages/MessageContext.h"
+#include "storage/PointsState.h"
 
 namespace vkr {
 
@@ -60,10 +61,6 @@ struct TStorageState {
   std::string FileName;  // the tournament file; empty: nothing is written
   bool SkipBackupOnNextSave = false;
   bool FlushOnSave = true;  // flush the tournament file to disk before renaming it
-};
-
-struct TPointsState {
-  int32_t ActiveCount = 0;
 };
 
 struct TTourney {
