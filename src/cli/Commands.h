@@ -26,6 +26,7 @@ using TCommand = std::function<void(TScriptHost&, const TCommandLine&)>;
 using TCommandTable = std::map<std::string, TCommand>;
 
 void RegisterEngineCommands(TCommandTable& table);
+void RegisterReportCommands(TCommandTable& table);
 
 // All commands of every subsystem.
 TCommandTable AllCommands();
