@@ -55,6 +55,17 @@ void ResetLoserBoots(TTourney& t, int loser) {
   if (t.Options.ResetBootsOnAssign) t.Model.SetBootCount(loser, 0);
 }
 
+// The last table of round 2 with both seats empty and a free number; -1 for none.
+int FindByeTable(const TTourney& t, const std::vector<bool>& used) {
+  for (int i = t.Model.Round(Winners, 1).TableCount - 1; i >= 0; --i) {
+    const TTable& table = t.Model.Table(Winners, 1, i);
+    bool numberUsed = table.Number >= 0 && static_cast<size_t>(table.Number) < used.size() &&
+                      used[static_cast<size_t>(table.Number)];
+    if (!table.SeatTaken(0) && !table.SeatTaken(1) && !numberUsed) return i;
+  }
+  return -1;
+}
+
 // A round-2 bye in single elimination with all byes in round 2: the winner
 // of a first-round table skips round 2. Gives false when no table was free.
 bool GiveSecondRoundBye(TTourney& t, const TDecided& d, bool& byeGiven) {
@@ -69,12 +80,13 @@ bool GiveSecondRoundBye(TTourney& t, const TDecided& d, bool& byeGiven) {
   if (!bye) return true;
   TModel& m = t.Model;
   const std::vector<bool> used = NumbersInUse(t, Winners, 1);
-  for (int i = m.Round(Winners, 1).TableCount - 1; i >= 0; --i) {
-    const TTable& table = m.Table(Winners, 1, i);
-    bool numberUsed = table.Number >= 0 && static_cast<size_t>(table.Number) < used.size() &&
-                      used[static_cast<size_t>(table.Number)];
-    if (table.SeatTaken(0) || table.SeatTaken(1) || numberUsed) continue;
-    const TTableRef ref = TTableRef::Of(Winners, 1, i);
+  int found = FindByeTable(t, used);
+  // Like the ordinary seat search, free a table whose number is taken
+  // elsewhere rather than leave the winner without a table.
+  if (found < 0 && RenumberOneTable(t, Winners, 1, kSearchTables[Winners], used)) found = FindByeTable(t, used);
+  if (found >= 0) {
+    const TTableRef ref = TTableRef::Of(Winners, 1, found);
+    const TTable& table = m.Table(ref);
     m.SetSeat(ref, 0, static_cast<int16_t>(d.Winner));
     m.SetSlot(d.Winner, 1, ref, 0);
     m.SetResult(ref, 1);

@@ -50,6 +50,7 @@ struct TTable {
   TDateTime FinishTime = 0;
   bool Reminded15 = false, Reminded10 = false, Reminded5 = false;
 
+  bool operator==(const TTable&) const = default;
   bool Decided() const { return Result > 0 && Result < 4; }
   bool SeatTaken(int s) const { return Seat[s] != kNoEntry; }
   int16_t Winner() const { return Decided() ? Seat[Result - 1] : kNoEntry; }
@@ -62,6 +63,7 @@ struct TRound {
   bool HasByeTable = false;
   int32_t Bracket = 0;
   std::array<TTable, kTablesPerRound> Tables{};
+  bool operator==(const TRound&) const = default;
 };
 
 struct TPlayer {
@@ -73,6 +75,7 @@ struct TPlayer {
   int32_t Points = 0;
   std::array<TTableRef, kSlots> Tables{};
   std::array<int8_t, kSlots> Seats{};
+  bool operator==(const TPlayer&) const = default;
 
   // The last filled slot (slots fill without gaps from 0); -1 when none.
   int LastSlot() const;

@@ -26,9 +26,10 @@ TSeated Search(const TTourney& t, int bracket, int q, int limit, const std::vect
   return {};
 }
 
-// Gives the first empty table whose number is taken elsewhere a free number,
-// stepping by the format's interleave (1, 2 or 3).
-void RenumberOneTable(TTourney& t, int bracket, int q, int maxTables, const std::vector<bool>& used) {
+}  // namespace
+
+// Steps by the format's interleave (1, 2 or 3) from the round's last table.
+bool RenumberOneTable(TTourney& t, int bracket, int q, int maxTables, const std::vector<bool>& used) {
   const TRound& round = t.Model.Round(bracket, q);
   for (int i = 0; i < maxTables; ++i) {
     const TTable& table = round.Tables[static_cast<size_t>(i)];
@@ -40,12 +41,15 @@ void RenumberOneTable(TTourney& t, int bracket, int q, int maxTables, const std:
       if (!InUse(used, n)) {
         t.Model.SetTableNumber(TTableRef::Of(bracket, q, i), n);
         UpdateRound(t, bracket, q);
-        return;
+        return true;
       }
     }
-    return;  // every number of the lobby is taken
+    return false;  // every number of the lobby is taken
   }
+  return false;
 }
+
+namespace {
 
 bool StartsClock(const TTourney& t, TPlacement placement, int seat) {
   if (placement == TPlacement::LoserIntoOneLoss) return true;

@@ -1,5 +1,7 @@
 #pragma once
 // The seat search that places an entry in the next round of a bracket.
+#include <vector>
+
 namespace vkr {
 
 struct TTourney;
@@ -12,6 +14,10 @@ struct TSeated {
   int Seat = 0;
   bool Found() const { return Table >= 0; }
 };
+
+// Gives the first empty table (of the first maxTables) whose number is in use
+// elsewhere a free number; false when there is none or no number is free.
+bool RenumberOneTable(TTourney& t, int bracket, int q, int maxTables, const std::vector<bool>& used);
 
 // Seats entry in round q of bracket within the first maxTables tables,
 // renumbering one empty table whose number is in use elsewhere when needed.

@@ -41,7 +41,7 @@ bool HasSlot(const TModel& m, int16_t entry, int slot) {
 
 // Counts, for one round of one bracket, the entries that go on (next) and
 // down (down) from it, growing the round for forced byes.
-void CountRound(TModel& m, int bracket, int r, bool oneTableClause, int& next, int& down) {
+void CountRound(TModel& m, int bracket, int r, bool oneTableClause, bool byesInRound2, int& next, int& down) {
   int n = m.Round(bracket, r).TableCount - (m.Round(bracket, r).HasByeTable ? 1 : 0);
   for (int i = 0; i < n && i < kTablesPerRound; ++i) {
     const TTable& table = m.Table(bracket, r, i);
@@ -55,10 +55,11 @@ void CountRound(TModel& m, int bracket, int r, bool oneTableClause, int& next, i
     int16_t loser = table.Loser();
     if (loser != kNoEntry) {
       if (HasSlot(m, loser, r + 1)) ++down;
-    } else if (bracket == Winners && r == 0) {
-      // The first round is fixed when sign-ups close and never recomputed, so
-      // growing it here would grow it again on every later recomputation;
-      // nobody is displaced by a first-round forced bye either.
+    } else if (bracket == Winners && (r == 0 || (r == 1 && byesInRound2))) {
+      // No growth: the first round is fixed when sign-ups close and never
+      // recomputed, so growing it would grow it again on every recomputation;
+      // and with all byes in round 2 the round-2 byes are already counted in
+      // the round's size. Nobody is displaced by these byes.
     } else if (m.Round(bracket, r).HasByeTable) {
       m.SetHasByeTable(bracket, r, false);
       ++n;
@@ -143,11 +144,14 @@ void UpdateFullTableCount(TTourney& t) {
   int last = 0;
   for (int r = 0; last != 1 && r < 14; ++r) {
     int next = 0, down = 0;
-    CountRound(m, Winners, r, true, next, down);
-    if (r == 0 && t.AllByesInRound2 && t.ElimFormat == ElimSingle) {
+    const bool byesInRound2 = t.AllByesInRound2 && t.ElimFormat == ElimSingle;
+    CountRound(m, Winners, r, true, byesInRound2, next, down);
+    if (r == 0 && byesInRound2) {
+      // Every planned round-2 bye, given or still to give: counting only those
+      // still to give would shrink round 2 under the byes already seated there.
       TByeCounts counts;
       Get2ndRoundByeStatus(t, &counts);
-      next += counts.ByesToGo;
+      next += std::max(counts.TotalSeats - counts.PlayersInRound, 0);
     }
     SetRoundSize(m, Winners, r + 1, next);
     if (next == 1 && !winnersFound) {
@@ -158,7 +162,7 @@ void UpdateFullTableCount(TTourney& t) {
     if (t.ElimFormat == ElimSingle) continue;
 
     int oneNext = down, oneDown = 0;
-    CountRound(m, OneLoss, r, false, oneNext, oneDown);
+    CountRound(m, OneLoss, r, false, false, oneNext, oneDown);
     SetRoundSize(m, OneLoss, r + 1, oneNext);
     if (oneNext == 1 && !oneLossFound) {
       m.SetFinal(TFinal::OneLossFinal, r);
@@ -168,7 +172,7 @@ void UpdateFullTableCount(TTourney& t) {
     if (t.ElimFormat == ElimDouble) continue;
 
     int twoNext = oneDown, twoDown = 0;
-    CountRound(m, TwoLoss, r, false, twoNext, twoDown);
+    CountRound(m, TwoLoss, r, false, false, twoNext, twoDown);
     SetRoundSize(m, TwoLoss, r + 1, twoNext);
     if (twoNext == 1) m.SetFinal(TFinal::TwoLossFinal, r);
     last = twoNext;

@@ -16,7 +16,7 @@ void Restore(TTourney& t, TListKind from, const char* logLine) {
   t.Model.RestoreTop(from);
   t.Ports.Screen->ControlsChanged();
   for (int b = 0; b < kBrackets; ++b) UpdateRound(t, b, t.View.ShownRound[static_cast<size_t>(b)]);
-  UpdateBracketTabs(t);
+  RefreshBracketTabs(t);
   SelectSizePoints(t);
   SaveTournament(t);
 }

@@ -25,6 +25,11 @@ void UpdateBracketTabs(TTourney& t) {
   t.Ports.Screen->RebuildTabs();
 }
 
+void RefreshBracketTabs(TTourney& t) {
+  WriteLogLine(t, "    -> UpdateBracketTabs");
+  t.Ports.Screen->RebuildTabs();
+}
+
 void RepaintTabs(TTourney& t, int bracket) { t.Ports.Screen->RepaintTabs(bracket); }
 
 }  // namespace vkr

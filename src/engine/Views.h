@@ -11,6 +11,9 @@ void UpdateOneLossRound(TTourney& t, int round);
 void UpdateTwoLossRound(TTourney& t, int round);
 // Rebuilds the three tab strips after numbering the deciding rounds' tables.
 void UpdateBracketTabs(TTourney& t);
+// Rebuilds the tab strips keeping every table number: after undo and redo,
+// whose snapshot already holds the numbers the tables had.
+void RefreshBracketTabs(TTourney& t);
 void RepaintTabs(TTourney& t, int bracket);
 
 }  // namespace vkr

@@ -24,7 +24,10 @@ const std::array<const char*, 5> PointsPresetCaptions = {"1 pt (3 pt final)", "2
 
 std::string ListToText(const TPointsList& values) {
   std::string text = std::to_string(values[0]);
-  for (size_t i = 1; i < values.size(); ++i) text += "," + std::to_string(values[i]);
+  for (size_t i = 1; i < values.size(); ++i) {
+    text += ',';
+    text += std::to_string(values[i]);
+  }
   return text;
 }
 

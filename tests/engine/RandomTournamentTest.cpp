@@ -1,0 +1,147 @@
+// Whole tournaments with random results, releases, undo and redo: the model's
+// invariants after every click, undo and redo against fingerprints of the
+// states they must bring back, and a proper end.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/Tourney.h"
+#include "engine/Undo.h"
+#include "fakes/FakePorts.h"
+#include "support/RandomPlay.h"
+
+namespace vkr::test {
+namespace {
+
+struct TUndoReference {
+  std::vector<uint64_t> Undo, Redo;
+};
+
+// Keeps the expected fingerprints in step with the history the click left.
+void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t before, size_t undoBefore,
+           size_t redoBefore) {
+  const size_t undo = static_cast<size_t>(t.Model.History().Count(TListKind::Undo));
+  const size_t redo = static_cast<size_t>(t.Model.History().Count(TListKind::Redo));
+  if (click.Kind == TClickKind::Undo) {
+    ASSERT_EQ(SnapshotHash(t), ref.Undo.back()) << "undo did not bring back the state";
+    ref.Undo.pop_back();
+    ref.Redo.push_back(before);
+  } else if (click.Kind == TClickKind::Redo) {
+    ASSERT_EQ(SnapshotHash(t), ref.Redo.back()) << "redo did not bring back the state";
+    ref.Redo.pop_back();
+    ref.Undo.push_back(before);
+  } else if (undo == undoBefore + 1) {
+    ref.Undo.push_back(before);
+    ref.Redo.clear();
+  }
+  if (undo == 0) ref.Undo.clear();  // closing sign-ups empties the history
+  if (redo == 0) ref.Redo.clear();
+  (void)redoBefore;
+  ASSERT_EQ(ref.Undo.size(), undo);
+  ASSERT_EQ(ref.Redo.size(), redo);
+}
+
+void PlayAndCheck(const TRandomPlan& plan) {
+  SCOPED_TRACE(testing::Message() << "entries " << plan.Entries << " format " << plan.Format << " teams "
+                                  << plan.Teams << " seed " << plan.Seed);
+  TTestHost host;
+  TTourney& t = host.T;
+  TRandomTournament game(t, plan);
+  game.SignUp();
+  ASSERT_EQ(t.Model.PlayerCount(), plan.Entries);
+  TUndoReference ref;
+  for (int guard = 0; guard < 20000; ++guard) {
+    const uint64_t before = SnapshotHash(t);
+    const auto undoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Undo));
+    const auto redoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Redo));
+    const bool startedBefore = t.Started;
+    if (!game.Step()) break;
+    SCOPED_TRACE(testing::Message() << "click " << game.Clicks());
+    std::string broken = CheckInvariants(t);
+    ASSERT_EQ(broken, "");
+    if (startedBefore) {
+      Track(t, ref, game.LastClick(), before, undoBefore, redoBefore);
+      if (testing::Test::HasFatalFailure()) return;
+    } else {
+      ref.Undo.assign(static_cast<size_t>(t.Model.History().Count(TListKind::Undo)), 0);
+      ref.Redo.clear();
+    }
+  }
+  ASSERT_TRUE(game.Finished()) << "the tournament got stuck after " << game.Clicks() << " clicks";
+  // With all byes in round 2 the first round's bye winner gets its round-2
+  // bye by a forced bye; otherwise a forced bye means an opponent never came.
+  if (!plan.AllByesInRound2) {
+    EXPECT_EQ(game.ForcedByes(), 0) << "a match could only be continued by forcing a bye";
+  }
+  for (const std::string& e : host.Screen.Events) EXPECT_EQ(e.rfind("error: ", 0), std::string::npos) << e;
+
+  // One champion, nobody left in play, and nobody out before their losses ran out.
+  const TModel& m = t.Model;
+  const TTable& final = m.Table(Winners, m.GrandFinalRound(), 0);
+  const int champion = final.Winner();
+  ASSERT_NE(champion, kNoEntry);
+  EXPECT_EQ(t.Points.ActiveCount, 0);
+  for (int e = 0; e < m.PlayerCount(); ++e) {
+    const TPlayer& p = m.Player(e);
+    int losses = 0;
+    for (int k = 0; k <= p.LastSlot(); ++k) {
+      const TTable& x = m.Table(p.Tables[static_cast<size_t>(k)]);
+      if (x.Result != 0 && x.Result != p.Seats[static_cast<size_t>(k)] + 1) ++losses;
+    }
+    if (e == champion) {
+      EXPECT_LE(losses, t.ElimFormat) << p.Name;
+    } else {
+      EXPECT_GE(losses, 1) << p.Name;
+      EXPECT_LE(losses, t.ElimFormat + 1) << p.Name;
+    }
+  }
+}
+
+TEST(RandomTournaments, EveryFormatAndSizeEndsWithOneChampion) {
+  const int sizes[] = {8, 9, 12, 16, 17, 23, 32, 33, 47, 64, 100, 128, 129, 200, 256};
+  uint64_t seed = 1;
+  for (int format = ElimSingle; format <= ElimTriple; ++format) {
+    for (int entries : sizes) {
+      TRandomPlan plan;
+      plan.Entries = entries;
+      plan.Format = format;
+      plan.Teams = entries % 2 == 1;
+      plan.Seed = seed++;
+      PlayAndCheck(plan);
+      if (testing::Test::HasFatalFailure()) return;
+    }
+  }
+}
+
+TEST(RandomTournaments, ResultsCloseSignupsOnTheirOwn) {
+  for (int format = ElimSingle; format <= ElimTriple; ++format) {
+    TRandomPlan plan;
+    plan.Entries = 20 + format;
+    plan.Format = format;
+    plan.CloseByResults = true;
+    plan.Seed = 100 + static_cast<uint64_t>(format);
+    PlayAndCheck(plan);
+    if (testing::Test::HasFatalFailure()) return;
+  }
+}
+
+TEST(RandomTournaments, SingleEliminationWithAllByesInRoundTwo) {
+  const int sizes[] = {9, 13, 20, 37, 100};
+  uint64_t seed = 200;
+  for (int entries : sizes) {
+    for (bool random : {false, true}) {
+      TRandomPlan plan;
+      plan.Entries = entries;
+      plan.Format = ElimSingle;
+      plan.AllByesInRound2 = true;
+      plan.RandomByes = random;
+      plan.Corrections = false;
+      plan.Seed = seed++;
+      PlayAndCheck(plan);
+      if (testing::Test::HasFatalFailure()) return;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vkr::test

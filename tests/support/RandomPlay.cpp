@@ -1,0 +1,227 @@
+#include "support/RandomPlay.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "base/Text.h"
+#include "engine/NewTourney.h"
+#include "engine/SignUp.h"
+#include "engine/Structure.h"
+#include "engine/Tourney.h"
+#include "engine/Undo.h"
+
+namespace vkr::test {
+namespace {
+
+bool InTabs(const TTourney& t, int b, int r) { return b <= t.ElimFormat && r >= b && r <= LastTabRound(t, b); }
+
+}  // namespace
+
+TRandomTournament::TRandomTournament(TTourney& t, const TRandomPlan& plan) : FT(t), FPlan(plan), FRandom(plan.Seed) {}
+
+void TRandomTournament::SignUp() {
+  TNewTourneyChoice choice;
+  choice.FileName = "random.vkr";
+  choice.TeamMode = FPlan.Teams;
+  StartNewTourney(FT, choice);
+  SetElimFormat(FT, FPlan.Format);
+  FT.OnePlayerPerTable = false;
+  FT.AllByesInRound2 = FPlan.AllByesInRound2;
+  FT.RandomlyAssignByes = FPlan.RandomByes;
+  FT.Random.Seed(FPlan.Seed * 7919 + 1);
+  for (int i = 0; i < FPlan.Entries; ++i) {
+    std::string name = FPlan.Teams ? Sprintf("A%d/B%d", i, i) : Sprintf("P%d", i);
+    AddButtonClick(FT, name);
+  }
+  if (!FPlan.CloseByResults) CloseSignups(FT);
+}
+
+bool TRandomTournament::Finished() const {
+  const TModel& m = FT.Model;
+  int gf = m.GrandFinalRound();
+  return FT.SignupsClosed && gf >= 0 && gf < kRounds && m.Table(Winners, gf, 0).Decided();
+}
+
+bool TRandomTournament::ChooseWin(TClick& click) {
+  const TModel& m = FT.Model;
+  std::vector<TWinButton> matches, forced;
+  for (int b = 0; b <= FT.ElimFormat; ++b) {
+    for (int r = 0; r < kRounds; ++r) {
+      if (!InTabs(FT, b, r)) continue;
+      const TRound& round = m.Round(b, r);
+      for (int i = 0; i < round.TableCount; ++i) {
+        const TTable& table = round.Tables[static_cast<size_t>(i)];
+        if (table.Result != 0) continue;
+        bool s0 = table.SeatTaken(0), s1 = table.SeatTaken(1);
+        bool bye = round.HasByeTable && i == round.TableCount - 1;
+        if (s0 && s1) matches.push_back(TWinButton{b, r, i, static_cast<int>(FRandom.Below(2))});
+        else if (s0 && bye) matches.push_back(TWinButton{b, r, i, 0});
+        else if (s0 || s1) forced.push_back(TWinButton{b, r, i, s0 ? 0 : 1});
+      }
+    }
+  }
+  // A host forces a bye only where nobody can come any more: at the earliest
+  // round that has a single entry waiting.
+  if (matches.empty() && !forced.empty()) {
+    int earliest = forced.front().Round;
+    for (const TWinButton& b : forced) earliest = std::min(earliest, b.Round);
+    std::erase_if(forced, [earliest](const TWinButton& b) { return b.Round != earliest; });
+  }
+  std::vector<TWinButton>& pool = matches.empty() ? forced : matches;
+  if (pool.empty()) return false;
+  click.Kind = TClickKind::Win;
+  click.Button = pool[static_cast<size_t>(FRandom.Below(static_cast<int>(pool.size())))];
+  click.ForcedBye = matches.empty();
+  return true;
+}
+
+bool TRandomTournament::ChooseRelease(TClick& click) {
+  const TModel& m = FT.Model;
+  std::vector<TClick> decided;
+  for (int b = 0; b <= FT.ElimFormat; ++b) {
+    for (int r = 0; r < kRounds; ++r) {
+      if (!InTabs(FT, b, r)) continue;
+      const TRound& round = m.Round(b, r);
+      for (int i = 0; i < round.TableCount; ++i) {
+        const TTable& table = round.Tables[static_cast<size_t>(i)];
+        if (!table.Decided() || !table.SeatTaken(0) || !table.SeatTaken(1)) continue;
+        // Releasing the winner takes the result back; pressing the loser moves it.
+        bool moveIt = FRandom.Below(2) == 0;
+        TClick c;
+        c.Kind = moveIt ? TClickKind::Win : TClickKind::Release;
+        c.Button = TWinButton{b, r, i, moveIt ? (table.Result & 1) : table.Result - 1};
+        decided.push_back(c);
+      }
+    }
+  }
+  if (decided.empty()) return false;
+  click = decided[static_cast<size_t>(FRandom.Below(static_cast<int>(decided.size())))];
+  return true;
+}
+
+bool TRandomTournament::Choose(TClick& click) {
+  if (Finished()) return false;
+  click = TClick{};
+  int roll = FPlan.Corrections ? FRandom.Below(100) : 99;
+  if (roll < 5 && CanUndo(FT)) {
+    click.Kind = TClickKind::Undo;
+    return true;
+  }
+  if (roll < 9 && CanRedo(FT)) {
+    click.Kind = TClickKind::Redo;
+    return true;
+  }
+  if (roll < 13 && ChooseRelease(click)) return true;
+  return ChooseWin(click);
+}
+
+void TRandomTournament::Perform(const TClick& click) {
+  FLast = click;
+  ++FClicks;
+  switch (click.Kind) {
+    case TClickKind::Undo: UndoClick(FT); break;
+    case TClickKind::Redo: RedoClick(FT); break;
+    case TClickKind::Release: WinButtonClick(FT, click.Button, false); break;
+    case TClickKind::Win:
+      if (click.ForcedBye) ++FForcedByes;
+      WinButtonClick(FT, click.Button, true);
+      break;
+  }
+}
+
+std::string CheckInvariants(const TTourney& t) {
+  const TModel& m = t.Model;
+  for (int e = 0; e < m.PlayerCount(); ++e) {
+    const TPlayer& p = m.Player(e);
+    bool gap = false;
+    for (int k = 0; k < kSlots; ++k) {
+      TTableRef ref = p.Tables[static_cast<size_t>(k)];
+      if (!ref.IsSet()) {
+        gap = true;
+        continue;
+      }
+      if (gap) return Sprintf("entry %d has a gap before slot %d", e, k);
+      int seat = p.Seats[static_cast<size_t>(k)];
+      if (seat < 0 || seat > 1 || m.Table(ref).Seat[static_cast<size_t>(seat)] != e) {
+        return Sprintf("entry %d slot %d points at a seat that does not hold it", e, k);
+      }
+    }
+  }
+  for (int b = 0; b < kBrackets; ++b) {
+    for (int r = 0; r < kRounds; ++r) {
+      const TRound& round = m.Round(b, r);
+      if (round.TableCount < 0 || round.TableCount > kTablesPerRound) return Sprintf("round %d/%d count", b, r);
+      for (int i = 0; i < kTablesPerRound; ++i) {
+        const TTable& table = round.Tables[static_cast<size_t>(i)];
+        if (table.Result != 0 && table.Result != 1 && table.Result != 2 && table.Result != 4) {
+          return Sprintf("table %d/%d/%d result %d", b, r, i, table.Result);
+        }
+        for (int s = 0; s < 2; ++s) {
+          int16_t e = table.Seat[static_cast<size_t>(s)];
+          if (e == kNoEntry) continue;
+          if (e < 0 || e >= m.PlayerCount()) return Sprintf("table %d/%d/%d seat %d holds %d", b, r, i, s, e);
+          bool linked = false;
+          const TPlayer& p = m.Player(e);
+          for (int k = 0; k < kSlots; ++k) {
+            linked |= p.Tables[static_cast<size_t>(k)] == TTableRef::Of(b, r, i) && p.Seats[static_cast<size_t>(k)] == s;
+          }
+          if (!linked) return Sprintf("table %d/%d/%d seat %d holds entry %d without its link", b, r, i, s, e);
+          if (table.Seat[static_cast<size_t>(1 - s)] == e) return Sprintf("table %d/%d/%d seats one entry twice", b, r, i);
+        }
+      }
+    }
+  }
+  for (int f = 0; f < 5; ++f) {
+    int32_t v = m.Final(static_cast<TFinal>(f));
+    if (v < 0 || v >= kRounds) return Sprintf("decisive round %d is %d", f, v);
+  }
+  return {};
+}
+
+uint64_t SnapshotHash(const TTourney& t) {
+  uint64_t h = 1469598103934665603ULL;
+  auto mix = [&h](const void* data, size_t n) {
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < n; ++i) h = (h ^ bytes[i]) * 1099511628211ULL;
+  };
+  auto mixValue = [&mix](auto v) { mix(&v, sizeof v); };
+  const TModel& m = t.Model;
+  for (int b = 0; b < kBrackets; ++b) {
+    for (int r = 0; r < kRounds; ++r) {
+      const TRound& round = m.Round(b, r);
+      mixValue(round.TableCount);
+      mixValue(round.HasByeTable);
+      for (const TTable& x : round.Tables) {
+        mixValue(x.Number);
+        mixValue(x.Result);
+        mixValue(x.Seat[0]);
+        mixValue(x.Seat[1]);
+        mixValue(x.StartTime);
+        mixValue(x.FinishTime);
+        mixValue(x.Reminded15);
+        mixValue(x.Reminded10);
+        mixValue(x.Reminded5);
+      }
+    }
+  }
+  for (const TPlayer& p : m.Players()) {
+    mix(p.Name.data(), p.Name.size());
+    mix(p.Member1.data(), p.Member1.size());
+    mix(p.Member2.data(), p.Member2.size());
+    mixValue(p.BootStart);
+    mixValue(p.BootCount);
+    mixValue(p.BootedTooLong);
+    mixValue(p.Disqualified);
+    mixValue(p.Points);
+    for (int k = 0; k < kSlots; ++k) {
+      mixValue(p.Tables[static_cast<size_t>(k)].Bracket);
+      mixValue(p.Tables[static_cast<size_t>(k)].Round);
+      mixValue(p.Tables[static_cast<size_t>(k)].Index);
+      mixValue(p.Seats[static_cast<size_t>(k)]);
+    }
+  }
+  for (int f = 0; f < 5; ++f) mixValue(m.Final(static_cast<TFinal>(f)));
+  return h;
+}
+
+}  // namespace vkr::test
