@@ -125,5 +125,16 @@ TEST(PointsSummary, SingleEliminationListsBothSemiFinalLosersAsThird) {
                     "START POINTS", " ", "STOP POINTS"}));
 }
 
+TEST(PointsSummary, AbandonedGrandFinalGivesNoPlacingsAndNoBonusQuestion) {
+  TTestHost h;
+  PlayDoubleEight(h, "Erin");
+  h.T.Format.PlayerPoints.FirstMatchWin = 7;
+  h.T.Model.SetResult(TTableRef::Of(Winners, 3, 0), 4);  // both quit
+  h.Screen.Events.clear();
+  const TLines lines = Summary(h);
+  EXPECT_EQ(TLines(lines.begin() + 8, lines.begin() + 11), (TLines{"Number of Players:  8", "", "START POINTS"}));
+  EXPECT_TRUE(h.Screen.Events.empty());
+}
+
 }  // namespace
 }  // namespace vkr::test

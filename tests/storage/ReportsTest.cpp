@@ -53,6 +53,28 @@ TEST(TextReport, LongNameWidensItsLine) {
   EXPECT_TRUE(Has(TextReport(h.T), "Table  50: Alexandra_Longname - W"));
 }
 
+TEST(TextReport, DateIsTheFirstMatchStartOnceStartedElseToday) {
+  TTestHost h;
+  StartEight(h, ElimSingle);
+  h.Clock.Advance(kSecondsPerDay);
+  EXPECT_EQ(TextReport(h.T)[2], "Date:  12/05/2026");
+  h.T.Model.SetStartTime(TTableRef::Of(Winners, 0, 0), 0);  // no 12/30/1899 for an unknown start
+  EXPECT_EQ(TextReport(h.T)[2], "Date:  12/06/2026");
+  h.T.Started = false;
+  h.T.Model.SetStartTime(TTableRef::Of(Winners, 0, 0), 1.0);
+  EXPECT_EQ(TextReport(h.T)[2], "Date:  12/06/2026");
+}
+
+TEST(TextReport, AbandonedFinalIsNotListed) {
+  TTestHost h;
+  PlaySingleEight(h);
+  h.T.Model.SetResult(TTableRef::Of(Winners, 2, 0), 4);  // both quit
+  const TLines lines = TextReport(h.T);
+  EXPECT_FALSE(Has(lines, "Final"));
+  EXPECT_EQ(lines.back(), "");
+  EXPECT_TRUE(Has(lines, "Semi-Final"));
+}
+
 TEST(CsvReport, HeaderQuotesTextFieldsWithQuotesDoubled) {
   TTestHost h;
   StartEight(h, ElimSingle);
