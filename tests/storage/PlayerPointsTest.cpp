@@ -9,35 +9,27 @@
 namespace vkr::test {
 namespace {
 
-int PointsOf(const TTestHost& h, int entry) { return h.T.Model.Player(entry).Points; }
 constexpr int kBob = 1, kDave = 3, kErin = 4;
+constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
 
-void OnlyWinsCount(TTourney& t) {
-  TPlayerPointsSettings& s = t.Format.PlayerPoints;
+int Recount(TTestHost& h, int entry) {
+  UpdatePlayerState(h.T);
+  return h.T.Model.Player(entry).Points;
+}
+
+TEST(PlayerPoints, PlacePointsDoublingAndDisqualification) {
+  TTestHost h;
+  PlaySingleEight(h);
+  TPlayerPointsSettings& s = h.T.Format.PlayerPoints;
   s = TPlayerPointsSettings{};
   s.Win.fill(1);
-}
-
-TEST(PlayerPoints, NegativeFirstPlacePointsSetTheTotalBeforeDoubling) {
-  TTestHost h;
-  PlaySingleEight(h);
-  OnlyWinsCount(h.T);
-  h.T.Format.PlayerPoints.FirstPlace = -50;
-  UpdatePlayerState(h.T);
-  EXPECT_EQ(PointsOf(h, kDave), 50);  // three wins replaced by the place points
-  EXPECT_EQ(PointsOf(h, kErin), 2);
+  s.FirstPlace = -50;  // replaces the champion's three wins
+  EXPECT_EQ(Recount(h, kDave), 50);
   h.T.Format.DoublePlayerPoints = true;
-  UpdatePlayerState(h.T);
-  EXPECT_EQ(PointsOf(h, kDave), 100);
-}
-
-TEST(PlayerPoints, DisqualifiedPlayerHasNoneEvenWithWins) {
-  TTestHost h;
-  PlaySingleEight(h);
-  h.T.Model.SetDisqualified(kDave, true);
-  UpdatePlayerState(h.T);
-  EXPECT_EQ(PointsOf(h, kDave), 0);
-  EXPECT_EQ(PointsOf(h, kErin), 2 + 2 + 10);
+  EXPECT_EQ(Recount(h, kDave), 100);
+  EXPECT_EQ(Recount(h, kErin), 4);
+  h.T.Model.SetDisqualified(kErin, true);
+  EXPECT_EQ(Recount(h, kErin), 0);
 }
 
 TEST(PlayerPoints, WinnersFinalWinnerGetsBonusForTheOneLossRoundsSkipped) {
@@ -46,36 +38,20 @@ TEST(PlayerPoints, WinnersFinalWinnerGetsBonusForTheOneLossRoundsSkipped) {
   h.T.Format.PlayerPoints = TPlayerPointsSettings{};
   h.T.Format.PlayerPoints.WinOfWin = 10;
   h.T.Format.PlayerPoints.FixedWinOfWin = 3;
-  UpdatePlayerState(h.T);
-  // Winners final in round 3, one-loss final in round 5: two rounds skipped.
-  EXPECT_EQ(PointsOf(h, kErin), 2 * 10 + 3);
-  EXPECT_EQ(PointsOf(h, kDave), 0);
+  EXPECT_EQ(Recount(h, kErin), 2 * 10 + 3);  // winners final in round 3, one-loss final in round 5
+  EXPECT_EQ(Recount(h, kDave), 0);
 }
 
 TEST(PlayerPoints, ExtremeSettingsSaturateInsteadOfOverflowing) {
   TTestHost h;
   PlaySingleEight(h);
   TPlayerPointsSettings& s = h.T.Format.PlayerPoints;
-  s.Win.fill(std::numeric_limits<int32_t>::max());
-  s.Lose.fill(std::numeric_limits<int32_t>::min());
-  s.FirstPlace = std::numeric_limits<int32_t>::min();
+  s.Win.fill(kMax);
+  s.Lose.fill(kMin);
+  s.FirstPlace = kMin;
   h.T.Format.DoublePlayerPoints = true;
-  UpdatePlayerState(h.T);
-  EXPECT_EQ(PointsOf(h, kDave), std::numeric_limits<int32_t>::max());
-  EXPECT_EQ(PointsOf(h, kBob), std::numeric_limits<int32_t>::min());  // one loss, doubled
-}
-
-TEST(PlayerPoints, ActiveCountCountsEntriesStillInPlay) {
-  TTestHost h;
-  StartEight(h, ElimSingle);
-  EXPECT_EQ(ActiveCountCaption(h.T), "Players: 8/8");
-  Win(h, Winners, 0, 0, 0);
-  Win(h, Winners, 0, 1, 1);
-  h.T.Model.SetDisqualified(kErin, true);
-  UpdatePlayerState(h.T);
-  EXPECT_EQ(ActiveCountCaption(h.T), "Players: 5/8");
-  h.T.TeamMode = true;
-  EXPECT_EQ(ActiveCountCaption(h.T), "Teams: 5/8");
+  EXPECT_EQ(Recount(h, kDave), kMax);
+  EXPECT_EQ(Recount(h, kBob), kMin);  // one loss, doubled
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "storage/TourneyDriver.h"
 
+#include <initializer_list>
 #include <string>
 
 #include "engine/NewTourney.h"
@@ -23,34 +24,22 @@ void Win(TTestHost& h, int bracket, int round, int row, int seat, double after) 
   WinButtonClick(h.T, TWinButton{bracket, round, row, seat}, true);
 }
 
+void Play(TTestHost& h, std::initializer_list<TWinButton> buttons) {
+  for (const TWinButton& b : buttons) Win(h, b.Bracket, b.Round, b.TableIndex, b.Seat);
+}
+
 void PlaySingleEight(TTestHost& h) {
   StartEight(h, ElimSingle);
-  Win(h, Winners, 0, 0, 0);  // Alice
-  Win(h, Winners, 0, 1, 1);  // Dave
-  Win(h, Winners, 0, 2, 0);  // Erin
-  Win(h, Winners, 0, 3, 1);  // Hank
-  Win(h, Winners, 1, 0, 1);  // Dave beats Alice
-  Win(h, Winners, 1, 1, 0);  // Erin beats Hank
-  Win(h, Winners, 2, 0, 0);  // Dave beats Erin
+  Play(h, {{Winners, 0, 0, 0}, {Winners, 0, 1, 1}, {Winners, 0, 2, 0}, {Winners, 0, 3, 1},
+           {Winners, 1, 0, 1}, {Winners, 1, 1, 0}, {Winners, 2, 0, 0}});
 }
 
 void PlayDoubleEight(TTestHost& h, const char* champion) {
   StartEight(h, ElimDouble);
-  Win(h, Winners, 0, 0, 0);  // Alice
-  Win(h, Winners, 0, 1, 1);  // Dave
-  Win(h, Winners, 0, 2, 0);  // Erin
-  Win(h, Winners, 0, 3, 1);  // Hank
-  Win(h, Winners, 1, 0, 0);  // Alice beats Dave
-  Win(h, Winners, 1, 1, 0);  // Erin beats Hank
-  Win(h, OneLoss, 1, 0, 0);  // Bob beats Carol
-  Win(h, OneLoss, 1, 1, 1);  // Gina beats Frank
-  Win(h, Winners, 2, 0, 1);  // Erin beats Alice
-  Win(h, OneLoss, 2, 0, 0);  // Dave beats Hank
-  Win(h, OneLoss, 2, 1, 0);  // Bob beats Gina
-  Win(h, OneLoss, 3, 0, 1);  // Dave beats Alice
-  Win(h, OneLoss, 3, 1, 0);  // Bob's bye
-  Win(h, OneLoss, 4, 0, 0);  // Dave beats Bob
-  Win(h, Winners, 3, 0, std::string(champion) == "Dave" ? 1 : 0);
+  Play(h, {{Winners, 0, 0, 0}, {Winners, 0, 1, 1}, {Winners, 0, 2, 0}, {Winners, 0, 3, 1},
+           {Winners, 1, 0, 0}, {Winners, 1, 1, 0}, {OneLoss, 1, 0, 0}, {OneLoss, 1, 1, 1},
+           {Winners, 2, 0, 1}, {OneLoss, 2, 0, 0}, {OneLoss, 2, 1, 0}, {OneLoss, 3, 0, 1},
+           {OneLoss, 3, 1, 0}, {OneLoss, 4, 0, 0}, {Winners, 3, 0, std::string(champion) == "Dave"}});
 }
 
 }  // namespace vkr::test
