@@ -12,7 +12,8 @@ namespace vkr {
 // The name of the entry at a seat; empty for an empty seat.
 std::string EntryName(const TModel& m, int16_t entry);
 const TTable& CheckedTable(const TModel& m, int bracket, int round, int index);
-// The tables in play of a round, within the 128 that exist.
+// The tables in play of a round, within the 128 that exist; throws for a
+// round that does not exist.
 int TablesInPlay(const TModel& m, int bracket, int round);
 // A result that names a winner: seat 0 or seat 1 won.
 inline bool HasWinner(const TTable& table) { return table.Result == 1 || table.Result == 2; }
