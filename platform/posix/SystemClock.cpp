@@ -24,21 +24,17 @@ std::string TwelveHour(TDateTime value, bool seconds) {
 
 }  // namespace
 
-TDateTime TSystemClock::Now() {
+// The current time broken down by localtime_r or gmtime_r.
+static TDateTime CurrentTime(std::tm* (*breakDown)(const time_t*, std::tm*)) {
   timespec ts{};
   clock_gettime(CLOCK_REALTIME, &ts);
   std::tm tm{};
-  localtime_r(&ts.tv_sec, &tm);
+  breakDown(&ts.tv_sec, &tm);
   return FromTm(tm, ts.tv_nsec);
 }
 
-TDateTime TSystemClock::UtcNow() {
-  timespec ts{};
-  clock_gettime(CLOCK_REALTIME, &ts);
-  std::tm tm{};
-  gmtime_r(&ts.tv_sec, &tm);
-  return FromTm(tm, ts.tv_nsec);
-}
+TDateTime TSystemClock::Now() { return CurrentTime(localtime_r); }
+TDateTime TSystemClock::UtcNow() { return CurrentTime(gmtime_r); }
 
 uint64_t TSystemClock::TickCount() {
   auto now = std::chrono::steady_clock::now().time_since_epoch();

@@ -12,6 +12,8 @@ const std::string& TCommandLine::Arg(size_t i) const {
 TCommandTable AllCommands() {
   TCommandTable table;
   RegisterEngineCommands(table);
+  RegisterLobbyCommands(table);
+  RegisterMacroCommands(table);
   RegisterReportCommands(table);
   return table;
 }

@@ -26,6 +26,11 @@ using TCommand = std::function<void(TScriptHost&, const TCommandLine&)>;
 using TCommandTable = std::map<std::string, TCommand>;
 
 void RegisterEngineCommands(TCommandTable& table);
+void RegisterLobbyCommands(TCommandTable& table);
+
+// The lobby's options of `option NAME on|off`; false for another name.
+bool SetLobbyOption(TScriptHost& h, const std::string& name, bool on);
+void RegisterMacroCommands(TCommandTable& table);
 void RegisterReportCommands(TCommandTable& table);
 
 // All commands of every subsystem.

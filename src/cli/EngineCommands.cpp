@@ -60,7 +60,7 @@ void Wait(TScriptHost& h, const TCommandLine& line) {
   if (std::sscanf(line.Arg(1).c_str(), "%lf%c", &seconds, &tail) != 1 || !(seconds >= 0) || seconds > 1e8) {
     throw TScriptError("expected a number of seconds");
   }
-  h.Clock.Wait(seconds);
+  h.Clock.Wait(seconds, [&h] { h.TimerTick(); });
 }
 
 void Option(TScriptHost& h, const TCommandLine& line) {
@@ -82,15 +82,9 @@ void Option(TScriptHost& h, const TCommandLine& line) {
     WriteLogLine(t, std::string("Menu: Random byes in round 2 = ") + word);
   } else if (name == "cap-names") {
     t.CapNames = on;
-  } else if (name == "post-manually") {
-    t.Lobby.PostManually = on;
-  } else if (name == "auto-post-loss") {
-    t.Lobby.AutoPostLoss = on;
-  } else if (name == "preview") {
-    t.Lobby.AutoPostPreview = on;
   } else if (name == "reset-boots") {
     t.Options.ResetBootsOnAssign = on;
-  } else {
+  } else if (!SetLobbyOption(h, name, on)) {
     throw TScriptError("unknown option '" + name + "'");
   }
 }

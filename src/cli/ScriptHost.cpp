@@ -1,6 +1,7 @@
 #include "cli/ScriptHost.h"
 
 #include "base/Cp1252.h"
+#include "lobby/LobbyChoice.h"
 
 namespace vkr::cli {
 
@@ -45,21 +46,42 @@ void TScriptClock::Set(TDateTime value) {
   FNow = value;
 }
 
-void TScriptClock::Wait(double seconds) {
+void TScriptClock::Wait(double seconds, const std::function<void()>& everySecond) {
   if (!FFixed) Set(FReal.Now());
-  FNow += seconds / kSecondsPerDay;
-  FTicks += static_cast<uint64_t>(seconds * 1000.0 + 0.5);
+  const TDateTime start = FNow;
+  const uint64_t startTicks = FTicks;
+  if (everySecond) {
+    // Each second is placed from the start, so the end is exactly where one
+    // step would have put it.
+    for (double second = 1; second <= seconds; ++second) {
+      FNow = start + second / kSecondsPerDay;
+      FTicks = startTicks + static_cast<uint64_t>(second) * 1000;
+      everySecond();
+    }
+  }
+  FNow = start + seconds / kSecondsPerDay;
+  FTicks = startTicks + static_cast<uint64_t>(seconds * 1000.0 + 0.5);
 }
 
 TDateTime TScriptClock::Now() { return FFixed ? FNow : FReal.Now(); }
 TDateTime TScriptClock::UtcNow() { return FFixed ? FNow : FReal.UtcNow(); }
 uint64_t TScriptClock::TickCount() { return FFixed ? FTicks : FReal.TickCount(); }
 
-TScriptHost::TScriptHost(std::ostream& out) : Out(out), Clipboard(out), Screen(out, Clipboard) {
+TScriptHost::TScriptHost(std::ostream& out)
+    : Out(out), Clipboard(out), Screen(out, Clipboard), Lobby([this] { return Clipboard.Text(); }) {
+  auto printAs = [this](std::string kind) {
+    return [this, kind](const std::string& title, const std::string& text) {
+      PrintLine(Out, kind + "[" + title + "]: ", text);
+    };
+  };
+  Lobby.SetHooks(printAs("chatbox"), printAs("chat"));
   T.Ports.Screen = &Screen;
   T.Ports.Clock = &Clock;
   T.Ports.Clipboard = &Clipboard;
   T.Ports.Files = &Files;
+  T.Ports.Windows = &Lobby;
 }
+
+void TScriptHost::TimerTick() { ReattachLobby(T); }
 
 }  // namespace vkr::cli

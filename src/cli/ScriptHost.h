@@ -2,6 +2,7 @@
 // The ports of a scripted run: questions answered by the current answer,
 // everything shown printed as one line on standard output, a clock that only
 // moves when told once it has been set, and real files.
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "lobby/ClipboardPort.h"
 #include "posix/PosixFileSystem.h"
 #include "posix/SystemClock.h"
+#include "sim/SimLobby.h"
 
 namespace vkr::cli {
 
@@ -58,7 +60,8 @@ class TScriptClipboard : public TClipboardPort {
 class TScriptClock : public TClockPort {
  public:
   void Set(TDateTime value);
-  void Wait(double seconds);
+  // Moves the clock on; everySecond runs at each whole second of the wait.
+  void Wait(double seconds, const std::function<void()>& everySecond = {});
   TDateTime Now() override;
   TDateTime UtcNow() override;
   uint64_t TickCount() override;
@@ -85,7 +88,11 @@ struct TScriptHost {
   TScriptScreen Screen;
   TScriptClock Clock;
   TPosixFileSystem Files;
+  TSimLobby Lobby;  // prints "chatbox[TITLE]: " for each paste, "chat[TITLE]: " for each line sent
   TTourney T;
+
+  // The host window's one-second timer.
+  void TimerTick();
 };
 
 }  // namespace vkr::cli

@@ -51,6 +51,25 @@ void AnnounceBye(TTourney& t, const TDecided& d) {
   if (t.Lobby.FLobbyEditWnd != 0) PostPlayerStatus(t, d.Winner, true);
 }
 
+// A lower bracket's champion takes seat 1 of the deciding table waiting for
+// it; that match starts at once.
+void SeatChampion(TTourney& t, const TDecided& d, TTableRef ref, int slot) {
+  TModel& m = t.Model;
+  m.SetSeat(ref, 1, static_cast<int16_t>(d.Winner));
+  m.SetStartTime(ref, t.Ports.Clock->Now());
+  if (slot < kSlots) m.SetSlot(d.Winner, slot, ref, 1);
+}
+
+void AnnounceChampion(TTourney& t, const TDecided& d, TTableRef ref) {
+  if (!d.Silent) {
+    if (!t.Lobby.PostManually) PostPlayerStatus(t, d.Winner, true);
+    if (d.Loser >= 0 && MayPostLoser(t)) PostPlayerStatus(t, d.Loser, true);
+  }
+  RepaintTabs(t, OneLoss);
+  t.Ports.Screen->ShowTable(ref.Bracket, ref.Round, ref.Index);
+  UpdateRound(t, ref.Bracket, ref.Round);
+}
+
 void ResetLoserBoots(TTourney& t, int loser) {
   if (t.Options.ResetBootsOnAssign) t.Model.SetBootCount(loser, 0);
 }
@@ -164,19 +183,11 @@ void AdvanceOneLoss(TTourney& t, const TDecided& d) {
     int k = d.Round;
     while (k < kSlots - 1 && m.Player(d.Winner).Tables[static_cast<size_t>(k)].IsSet()) ++k;
     const TTableRef ref = TTableRef::Of(Winners, m.GrandFinalRound(), 0);
-    m.SetSeat(ref, 1, static_cast<int16_t>(d.Winner));
-    m.SetStartTime(ref, t.Ports.Clock->Now());
-    m.SetSlot(d.Winner, k, ref, 1);
+    SeatChampion(t, d, ref, k);
     WriteLogLine(t, "    -> Grand Final assignment (seat 1)");
     t.View.EmailLabels[1] = m.Player(d.Winner).Name + "'s Email:";
     if (d.Loser >= 0) t.View.EmailLabels[2] = m.Player(d.Loser).Name + "'s Email:";
-    if (!d.Silent) {
-      if (!t.Lobby.PostManually) PostPlayerStatus(t, d.Winner, true);
-      if (d.Loser >= 0 && MayPostLoser(t)) PostPlayerStatus(t, d.Loser, true);
-    }
-    RepaintTabs(t, OneLoss);
-    t.Ports.Screen->ShowTable(Winners, m.GrandFinalRound(), 0);
-    UpdateWinnersRound(t, m.GrandFinalRound());
+    AnnounceChampion(t, d, ref);
     UpdateOneLossRound(t, d.Round);
     SaveTournament(t);
     return;
@@ -224,16 +235,8 @@ void AdvanceTwoLoss(TTourney& t, const TDecided& d) {
     }
   } else {
     const TTableRef ref = TTableRef::Of(OneLoss, m.OneLossLastRound(), 0);
-    m.SetSeat(ref, 1, static_cast<int16_t>(d.Winner));
-    m.SetStartTime(ref, t.Ports.Clock->Now());
-    if (q < kSlots) m.SetSlot(d.Winner, q, ref, 1);
-    if (!d.Silent) {
-      if (!t.Lobby.PostManually) PostPlayerStatus(t, d.Winner, true);
-      if (d.Loser >= 0 && MayPostLoser(t)) PostPlayerStatus(t, d.Loser, true);
-    }
-    RepaintTabs(t, OneLoss);
-    t.Ports.Screen->ShowTable(OneLoss, m.OneLossLastRound(), 0);
-    UpdateOneLossRound(t, m.OneLossLastRound());
+    SeatChampion(t, d, ref, q);
+    AnnounceChampion(t, d, ref);
   }
   UpdateTwoLossRound(t, d.Round);
   SaveTournament(t);

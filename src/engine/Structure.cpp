@@ -247,30 +247,44 @@ int PointsRow(const TTourney& t, int round, int bracket) {
   return round;
 }
 
-std::string RoundLabel(const TTourney& t, int round, int bracket) {
+namespace {
+
+enum class TRoundKind { Numbered, GrandFinal, WinnersFinal, SemiFinal, QuarterFinal };
+
+TRoundKind KindOfRound(const TTourney& t, int round, int bracket) {
   const TModel& m = t.Model;
   if (bracket == Winners) {
-    if (round == m.GrandFinalRound()) return "GF";
-    if (round == m.WinnersFinalRound()) return t.ElimFormat == ElimSingle ? "SF" : "WF";
+    if (round == m.GrandFinalRound()) return TRoundKind::GrandFinal;
+    if (round == m.WinnersFinalRound()) return t.ElimFormat == ElimSingle ? TRoundKind::SemiFinal : TRoundKind::WinnersFinal;
   } else if (bracket == OneLoss) {
-    if (round == m.OneLossLastRound()) return "SF";
-    if (round == m.OneLossFinalRound()) return t.ElimFormat == ElimDouble ? "SF" : "QF";
+    if (round == m.OneLossLastRound()) return TRoundKind::SemiFinal;
+    if (round == m.OneLossFinalRound()) return t.ElimFormat == ElimDouble ? TRoundKind::SemiFinal : TRoundKind::QuarterFinal;
   } else if (round == m.TwoLossFinalRound()) {
-    return "QF";
+    return TRoundKind::QuarterFinal;
+  }
+  return TRoundKind::Numbered;
+}
+
+}  // namespace
+
+std::string RoundLabel(const TTourney& t, int round, int bracket) {
+  switch (KindOfRound(t, round, bracket)) {
+    case TRoundKind::GrandFinal: return "GF";
+    case TRoundKind::WinnersFinal: return "WF";
+    case TRoundKind::SemiFinal: return "SF";
+    case TRoundKind::QuarterFinal: return "QF";
+    case TRoundKind::Numbered: break;
   }
   return std::to_string(round + 1);
 }
 
 std::string RoundName(const TTourney& t, int round, int bracket) {
-  const TModel& m = t.Model;
-  if (bracket == Winners) {
-    if (round == m.GrandFinalRound()) return "the FINALS";
-    if (round == m.WinnersFinalRound()) return t.ElimFormat == ElimSingle ? "the SEMI-FINALS" : "the WINNER'S FINALS";
-  } else if (bracket == OneLoss) {
-    if (round == m.OneLossLastRound()) return "the SEMI-FINALS";
-    if (round == m.OneLossFinalRound()) return t.ElimFormat == ElimDouble ? "the SEMI-FINALS" : "the QUARTER FINALS";
-  } else if (round == m.TwoLossFinalRound()) {
-    return "the QUARTER FINALS";
+  switch (KindOfRound(t, round, bracket)) {
+    case TRoundKind::GrandFinal: return "the FINALS";
+    case TRoundKind::WinnersFinal: return "the WINNER'S FINALS";
+    case TRoundKind::SemiFinal: return "the SEMI-FINALS";
+    case TRoundKind::QuarterFinal: return "the QUARTER FINALS";
+    case TRoundKind::Numbered: break;
   }
   return Sprintf("Round %d", round + 1);
 }

@@ -14,6 +14,7 @@
 #include "engine/NameList.h"
 #include "formats/FormatState.h"
 #include "lobby/LobbyState.h"
+#include "messages/MacroState.h"
 #include "messages/MessageContext.h"
 #include "storage/PointsState.h"
 
@@ -95,6 +96,7 @@ struct TTourney {
   std::array<double, 2> ExtraClockOffsets{};
   TFormatState Format;
   TLobbyState Lobby;
+  TMacroState Macros;
   TStorageState Storage;
   TPointsState Points;
   TRandom Random;

@@ -1,6 +1,12 @@
 # Runs one scenario script in a fresh folder and compares the whole output.
 file(REMOVE_RECURSE "${WORKDIR}")
 file(MAKE_DIRECTORY "${WORKDIR}")
+# Files a script needs (NAME.files/ beside NAME.vkp) start in its run folder.
+get_filename_component(script_dir "${SCRIPT}" DIRECTORY)
+get_filename_component(script_name "${SCRIPT}" NAME_WE)
+if(IS_DIRECTORY "${script_dir}/${script_name}.files")
+  file(COPY "${script_dir}/${script_name}.files/" DESTINATION "${WORKDIR}")
+endif()
 execute_process(COMMAND "${VKR}" play "${SCRIPT}"
                 WORKING_DIRECTORY "${WORKDIR}"
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE code)

@@ -13,7 +13,18 @@
 namespace vkr::test {
 namespace {
 
-bool InTabs(const TTourney& t, int b, int r) { return b <= t.ElimFormat && r >= b && r <= LastTabRound(t, b); }
+// Every table in play on a tab the host can click, with its button position.
+template <typename Visit>
+void ForEachTabTable(const TTourney& t, Visit visit) {
+  for (int b = 0; b <= t.ElimFormat; ++b) {
+    for (int r = b; r <= LastTabRound(t, b) && r < kRounds; ++r) {
+      const TRound& round = t.Model.Round(b, r);
+      for (int i = 0; i < round.TableCount; ++i) {
+        visit(round.Tables[static_cast<size_t>(i)], b, r, i, round.HasByeTable && i == round.TableCount - 1);
+      }
+    }
+  }
+}
 
 }  // namespace
 
@@ -43,23 +54,14 @@ bool TRandomTournament::Finished() const {
 }
 
 bool TRandomTournament::ChooseWin(TClick& click) {
-  const TModel& m = FT.Model;
   std::vector<TWinButton> matches, forced;
-  for (int b = 0; b <= FT.ElimFormat; ++b) {
-    for (int r = 0; r < kRounds; ++r) {
-      if (!InTabs(FT, b, r)) continue;
-      const TRound& round = m.Round(b, r);
-      for (int i = 0; i < round.TableCount; ++i) {
-        const TTable& table = round.Tables[static_cast<size_t>(i)];
-        if (table.Result != 0) continue;
-        bool s0 = table.SeatTaken(0), s1 = table.SeatTaken(1);
-        bool bye = round.HasByeTable && i == round.TableCount - 1;
-        if (s0 && s1) matches.push_back(TWinButton{b, r, i, static_cast<int>(FRandom.Below(2))});
-        else if (s0 && bye) matches.push_back(TWinButton{b, r, i, 0});
-        else if (s0 || s1) forced.push_back(TWinButton{b, r, i, s0 ? 0 : 1});
-      }
-    }
-  }
+  ForEachTabTable(FT, [&](const TTable& table, int b, int r, int i, bool bye) {
+    if (table.Result != 0) return;
+    bool s0 = table.SeatTaken(0), s1 = table.SeatTaken(1);
+    if (s0 && s1) matches.push_back(TWinButton{b, r, i, static_cast<int>(FRandom.Below(2))});
+    else if (s0 && bye) matches.push_back(TWinButton{b, r, i, 0});
+    else if (s0 || s1) forced.push_back(TWinButton{b, r, i, s0 ? 0 : 1});
+  });
   // A host forces a bye only where nobody can come any more: at the earliest
   // round that has a single entry waiting.
   if (matches.empty() && !forced.empty()) {
@@ -76,24 +78,16 @@ bool TRandomTournament::ChooseWin(TClick& click) {
 }
 
 bool TRandomTournament::ChooseRelease(TClick& click) {
-  const TModel& m = FT.Model;
   std::vector<TClick> decided;
-  for (int b = 0; b <= FT.ElimFormat; ++b) {
-    for (int r = 0; r < kRounds; ++r) {
-      if (!InTabs(FT, b, r)) continue;
-      const TRound& round = m.Round(b, r);
-      for (int i = 0; i < round.TableCount; ++i) {
-        const TTable& table = round.Tables[static_cast<size_t>(i)];
-        if (!table.Decided() || !table.SeatTaken(0) || !table.SeatTaken(1)) continue;
-        // Releasing the winner takes the result back; pressing the loser moves it.
-        bool moveIt = FRandom.Below(2) == 0;
-        TClick c;
-        c.Kind = moveIt ? TClickKind::Win : TClickKind::Release;
-        c.Button = TWinButton{b, r, i, moveIt ? (table.Result & 1) : table.Result - 1};
-        decided.push_back(c);
-      }
-    }
-  }
+  ForEachTabTable(FT, [&](const TTable& table, int b, int r, int i, bool) {
+    if (!table.Decided() || !table.SeatTaken(0) || !table.SeatTaken(1)) return;
+    // Releasing the winner takes the result back; pressing the loser moves it.
+    bool moveIt = FRandom.Below(2) == 0;
+    TClick c;
+    c.Kind = moveIt ? TClickKind::Win : TClickKind::Release;
+    c.Button = TWinButton{b, r, i, moveIt ? (table.Result & 1) : table.Result - 1};
+    decided.push_back(c);
+  });
   if (decided.empty()) return false;
   click = decided[static_cast<size_t>(FRandom.Below(static_cast<int>(decided.size())))];
   return true;

@@ -1,0 +1,133 @@
+// Choosing, disabling and re-finding the lobby; the loser's auto-post item.
+#include <gtest/gtest.h>
+
+#include "engine/SignUp.h"
+#include "engine/NewTourney.h"
+#include "lobby/LobbyChoice.h"
+#include "lobby/LobbyOptions.h"
+#include "lobby/LobbyTestHost.h"
+#include "lobby/LobbyWindows.h"
+
+namespace vkr::test {
+namespace {
+
+struct LobbyChoiceTest : ::testing::Test {
+  TLobbyTestHost Host;
+  TLobbyState& Lobby = Host.T.Lobby;
+
+  void Choose(const std::string& title) {
+    RefreshLobbyMenu(Host.T);
+    for (const TLobbyMenuEntry& entry : Lobby.Menu) {
+      if (entry.Lobby.Title == title) return SelectLobby(Host.T, entry.Lobby);
+    }
+    FAIL() << "no menu entry " << title;
+  }
+  // The first round's tables follow the lobby's table count.
+  int32_t HighestTableNumber() const {
+    int32_t highest = 0;
+    for (const TTable& table : Host.T.Model.Round(Winners, 0).Tables) highest = std::max(highest, table.Number);
+    return highest;
+  }
+};
+
+TEST_F(LobbyChoiceTest, ListsClientLobbiesFirstAndFindsTheirChatBoxes) {
+  const TSimLobbyWindows window = Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
+  const TSimLobbyWindows client = Host.Sim.OpenLobby("Hall", "zonelobbyclientwnd");
+  Host.Sim.OpenLobby("Elsewhere", "SomeOtherWnd");
+  const std::vector<TLobbyEntry> list = EnumerateLobbies(Host.T);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].Title, "Hall");
+  EXPECT_EQ(list[1].Title, "Room");
+  EXPECT_EQ(FindLobbyEdit(Host.T, client.Lobby), client.ChatBox);
+  EXPECT_EQ(FindLobbyEdit(Host.T, window.Lobby), window.ChatBox);
+}
+
+TEST_F(LobbyChoiceTest, SameTitleTwiceMenuChecksTheLastReattachTakesTheFirst) {
+  const TSimLobbyWindows first = Host.Sim.OpenLobby("Lobby", "ZoneLobbyClientWnd");
+  const TSimLobbyWindows second = Host.Sim.OpenLobby("LOBBY", "ZoneLobbyClientWnd");
+  Lobby.LobbyName = "lobby";
+  RefreshLobbyMenu(Host.T);
+  ASSERT_EQ(Lobby.Menu.size(), 2u);
+  EXPECT_FALSE(Lobby.Menu[0].Checked);
+  EXPECT_TRUE(Lobby.Menu[1].Checked);
+  EXPECT_FALSE(Lobby.DisabledChecked);
+  EXPECT_EQ(Lobby.FLobbyEditWnd, second.ChatBox);
+  EXPECT_EQ(Lobby.LobbyName, "LOBBY");
+  ReattachLobby(Host.T);
+  EXPECT_EQ(Lobby.FParentLobbyWnd, first.Lobby);
+  EXPECT_EQ(Lobby.FLobbyEditWnd, first.ChatBox);
+}
+
+TEST_F(LobbyChoiceTest, LobbyKindSetsTheTableCountOnlyWhileSignupsAreOpen) {
+  Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
+  Host.Sim.OpenLobby("Hall", "ZoneLobbyClientWnd");
+  TNewTourneyChoice choice;
+  choice.FileName = "t.vkr";
+  StartNewTourney(Host.T, choice);
+  for (const char* name : {"Ann", "Ben", "Cat", "Dan", "Eve", "Fay", "Gus", "Hal"}) AddButtonClick(Host.T, name);
+  ASSERT_GT(HighestTableNumber(), 51);
+  Choose("Room");
+  EXPECT_EQ(Host.T.LobbyTableCount, 51);
+  EXPECT_LE(HighestTableNumber(), 51);
+  Choose("Hall");
+  EXPECT_EQ(Host.T.LobbyTableCount, 150);
+  const int32_t highest = HighestTableNumber();
+  EXPECT_GT(highest, 51);
+  CloseSignups(Host.T);
+  Choose("Room");
+  EXPECT_EQ(Host.T.LobbyTableCount, 150);
+  EXPECT_EQ(HighestTableNumber(), highest);
+}
+
+TEST_F(LobbyChoiceTest, ClosedLobbyDetachesAndReattachesWhenReopened) {
+  const TSimLobbyWindows before = Host.Sim.OpenLobby("Lobby", "ZoneLobbyWindow");
+  Choose("Lobby");
+  ASSERT_EQ(Lobby.FLobbyEditWnd, before.ChatBox);
+  Host.Sim.CloseLobby("Lobby");
+  ReattachLobby(Host.T);
+  EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
+  EXPECT_EQ(Lobby.LobbyName, "Lobby");
+  const TSimLobbyWindows after = Host.Sim.OpenLobby("Lobby", "ZoneLobbyWindow");
+  ReattachLobby(Host.T);
+  EXPECT_EQ(Lobby.FParentLobbyWnd, after.Lobby);
+  EXPECT_EQ(Lobby.FLobbyEditWnd, after.ChatBox);
+}
+
+TEST_F(LobbyChoiceTest, RefreshWhileClosedDisablesForGood) {
+  Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
+  Choose("Room");
+  Host.Sim.CloseLobby("Room");
+  RefreshLobbyMenu(Host.T);
+  EXPECT_TRUE(Lobby.DisabledChecked);
+  EXPECT_EQ(Lobby.LobbyName, "");
+  EXPECT_EQ(Host.T.LobbyTableCount, 150);
+  Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
+  ReattachLobby(Host.T);
+  EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
+}
+
+TEST_F(LobbyChoiceTest, NoLobbyNameNeverPicksAnUntitledWindow) {
+  Host.Sim.OpenLobby("", "ZoneLobbyClientWnd");
+  Lobby.DisabledChecked = false;  // as after loading a file without a lobby
+  ReattachLobby(Host.T);
+  EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
+  RefreshLobbyMenu(Host.T);
+  EXPECT_TRUE(Lobby.DisabledChecked);
+  EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
+}
+
+TEST_F(LobbyChoiceTest, LoserAutoPostItemNeedsAChatBoxAndNoPreview) {
+  EXPECT_FALSE(AutoPostLossItemEnabled(Host.T));
+  Host.Sim.OpenLobby("Lobby", "ZoneLobbyClientWnd");
+  Choose("Lobby");
+  EXPECT_TRUE(AutoPostLossItemEnabled(Host.T));
+  AutoPostPreviewItemClick(Host.T);
+  EXPECT_FALSE(AutoPostLossItemEnabled(Host.T));
+  AutoPostPreviewItemClick(Host.T);
+  EXPECT_TRUE(AutoPostLossItemEnabled(Host.T));
+  DisableLobby(Host.T);
+  EXPECT_FALSE(AutoPostLossItemEnabled(Host.T));
+}
+
+}  // namespace
+}  // namespace vkr::test

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/NewTourney.h"
+#include "engine/SignUp.h"
+#include "fakes/FakePorts.h"
+#include "messages/MacroControls.h"
+#include "messages/MacroRunner.h"
+
+namespace vkr {
+namespace {
+
+// A clock that lets a test act while a macro waits, as window messages would.
+class THookedClock : public test::TFakeClock {
+ public:
+  std::function<void()> OnDelay;
+  void DelayWithMessages(uint32_t ms) override {
+    TFakeClock::DelayWithMessages(ms);
+    if (OnDelay) OnDelay();
+  }
+};
+
+class MacroRun : public ::testing::Test {
+ protected:
+  test::TTestHost Host;
+  THookedClock Clock;
+  TTourney& T = Host.T;
+
+  void SetUp() override {
+    T.Ports.Clock = &Clock;
+    T.FilesFolder = "files/";
+    T.Context.HostName = "Hoster";
+  }
+  void WriteMacros(const std::string& text) { Host.Files.Files["files/Macros.vkm"] = text; }
+  bool Logged(const std::string& line) const {
+    for (const std::string& l : Host.LogLines()) {
+      if (l == line) return true;
+    }
+    return false;
+  }
+  int AddEntry(const std::string& name) {
+    AddButtonClick(T, name);
+    return T.Model.PlayerCount() - 1;
+  }
+  void NewTourney() {
+    TNewTourneyChoice choice;
+    choice.FileName = "t.vkr";
+    StartNewTourney(T, choice);
+  }
+};
+
+TEST_F(MacroRun, ControlsAreBuiltInFileOrder) {
+  WriteMacros(
+      "[_HotKeys_]\r\nRules=ctrl+f5\r\nSeat=F6\r\nBye=Ctrl+Nonsense\r\n"
+      "[_Toolbar_]\r\nLine00=Rules\r\nLine01=Missing\r\n"
+      "[Rules]\r\nLine00=\"Be nice\"\r\n"
+      "[Seat]\r\nLine00=\"Go to %r\"\r\n"
+      "[Bye]\r\nLine00=\"Bye\"\r\n");
+  BuildMacroControls(T);
+  const TMacroState& s = T.Macros;
+  ASSERT_EQ(s.Entries.size(), 2u);
+  EXPECT_EQ(s.Entries[0].Name, "Rules");
+  EXPECT_EQ(s.Entries[0].HotKey, "Ctrl+F5");
+  EXPECT_EQ(s.Entries[1].Name, "Bye");
+  EXPECT_EQ(s.Entries[1].HotKey, "");
+  EXPECT_EQ(s.PlayerEntries, (std::vector<std::string>{"Seat"}));
+  ASSERT_EQ(s.Buttons.size(), 1u);
+  EXPECT_EQ(s.Buttons[0].Caption, "Rules");
+  EXPECT_EQ(s.Buttons[0].Macro, "Rules");
+}
+
+TEST_F(MacroRun, GeneralMacroPostsExpandedLinesAndWaitsOnDelays) {
+  WriteMacros(
+      "[Greet]\r\nLine00=\"  Hello from %h  \"\r\nno equals\r\nLine01=\".<delay:1.00>\"\r\n"
+      "Line02=\" .<DELAY:2.5>\"\r\nLine03=\".<DELAY:3>\"\r\nLine04=\"one%ctwo %h\"\r\n");
+  std::vector<bool> runningDuringDelay;
+  Clock.OnDelay = [&] {
+    runningDuringDelay.push_back(T.Macros.Running);
+    T.Context.HostName = "Changed";  // a command run during the wait
+  };
+  MacroClick(T, "greet");
+  EXPECT_EQ(Host.Screen.Posted,
+            (std::vector<std::string>{"  Hello from Hoster  ", ".<DELAY:3>", "one\r\ntwo Hoster"}));
+  EXPECT_EQ(Clock.Delays, (std::vector<uint32_t>{1000, 2050}));
+  EXPECT_EQ(runningDuringDelay, (std::vector<bool>{true, true}));
+  EXPECT_FALSE(T.Macros.Running);
+  EXPECT_TRUE(Logged("Click: Macro - \"greet\""));
+}
+
+TEST_F(MacroRun, StopDuringADelayEndsTheMacroBeforeTheNextLine) {
+  WriteMacros("[Count]\r\nLine00=\"one\"\r\nLine01=\".<DELAY:5.00>\"\r\nLine02=\"two\"\r\n");
+  Clock.OnDelay = [&] { Stop1Click(T); };
+  MacroClick(T, "Count");
+  EXPECT_EQ(Host.Screen.Posted, (std::vector<std::string>{"one"}));
+  EXPECT_EQ(Clock.Delays, (std::vector<uint32_t>{5000}));
+  EXPECT_FALSE(T.Macros.StopRequested);
+  EXPECT_FALSE(T.Macros.Running);
+
+  // A stop left from before does not end the next run.
+  Clock.OnDelay = nullptr;
+  Stop1Click(T);
+  MacroClick(T, "Count");
+  EXPECT_EQ(Host.Screen.Posted, (std::vector<std::string>{"one", "one", "two"}));
+}
+
+TEST_F(MacroRun, MacroWithoutSectionPostsNothingButLogs) {
+  WriteMacros("[_Toolbar_]\r\nRules=Rules\r\n");
+  MacroClick(T, "Rules");
+  MacroClick(T, "_toolbar_");
+  EXPECT_TRUE(Host.Screen.Posted.empty());
+  EXPECT_TRUE(Logged("Click: Macro - \"Rules\""));
+  EXPECT_FALSE(T.Macros.Running);
+}
+
+TEST_F(MacroRun, PlayerMacroNamesTheEntryItsTableAndOpponent) {
+  WriteMacros("[Seat]\r\nLine00=\"%p at %t vs [%o] boot %b\"\r\nLine01=\".<DELAY:0.50>\"\r\nLine02=\"%r\"\r\n");
+  NewTourney();
+  const int alice = AddEntry("Alice");
+  const int bob = AddEntry("Bob");
+  T.OnePlayerPerTable = false;
+  const int carol = AddEntry("Carol");
+  auto tableOf = [&](int entry) { return T.Model.Table(T.Model.Player(entry).Tables[0]).Number; };
+  ASSERT_EQ(tableOf(carol), tableOf(alice));
+  ASSERT_NE(tableOf(bob), tableOf(alice));
+  Host.Screen.Posted.clear();
+  const std::string hostWindowPlayer = T.Context.PlayerName;
+
+  Clock.OnDelay = [&] { Stop1Click(T); };  // player macros run to the end
+  PlayerMacroClick(T, bob, "Seat");
+  T.Model.SetBootStart(carol, Clock.Now() - 61.0 / 86400);
+  PlayerMacroClick(T, carol, "Seat");
+  EXPECT_EQ(Host.Screen.Posted,
+            (std::vector<std::string>{"Bob at " + std::to_string(tableOf(bob)) + " vs [] boot 7:00", "Round 1",
+                                      "Carol at " + std::to_string(tableOf(carol)) + " vs [Alice] boot 5:59",
+                                      "Round 1"}));
+  EXPECT_FALSE(T.Macros.Running);
+  EXPECT_TRUE(Logged("Click: Player \"Bob\" macro - \"Seat\""));
+  EXPECT_EQ(T.Context.PlayerName, hostWindowPlayer);  // the host window's record is untouched
+}
+
+}  // namespace
+}  // namespace vkr
