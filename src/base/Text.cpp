@@ -64,6 +64,12 @@ bool SameText(std::string_view a, std::string_view b) {
   return a.size() == b.size() && CompareText(a, b) == 0;
 }
 
+size_t TCaseBlindHash::operator()(std::string_view text) const {
+  uint64_t hash = 14695981039346656037ull;  // FNV-1a over the upper-cased bytes
+  for (char c : text) hash = (hash ^ static_cast<unsigned char>(UpperAnsiChar(c))) * 1099511628211ull;
+  return static_cast<size_t>(hash);
+}
+
 size_t FindText(std::string_view haystack, std::string_view needle) {
   if (needle.size() > haystack.size()) return std::string_view::npos;
   for (size_t i = 0; i + needle.size() <= haystack.size(); ++i) {

@@ -16,6 +16,13 @@ std::string UpperAnsi(std::string_view text);
 // Comparison without regard to case (ANSI rules).
 bool SameText(std::string_view a, std::string_view b);
 int CompareText(std::string_view a, std::string_view b);
+// Hash and equality without regard to case (ANSI rules), for unordered containers.
+struct TCaseBlindHash {
+  size_t operator()(std::string_view text) const;
+};
+struct TCaseBlindEqual {
+  bool operator()(std::string_view a, std::string_view b) const { return SameText(a, b); }
+};
 // Position of needle in haystack ignoring case, or npos.
 size_t FindText(std::string_view haystack, std::string_view needle);
 

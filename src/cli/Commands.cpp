@@ -12,6 +12,7 @@ const std::string& TCommandLine::Arg(size_t i) const {
 TCommandTable AllCommands() {
   TCommandTable table;
   RegisterEngineCommands(table);
+  RegisterFormatCommands(table);
   RegisterLobbyCommands(table);
   RegisterMacroCommands(table);
   RegisterReportCommands(table);

@@ -26,6 +26,7 @@ using TCommand = std::function<void(TScriptHost&, const TCommandLine&)>;
 using TCommandTable = std::map<std::string, TCommand>;
 
 void RegisterEngineCommands(TCommandTable& table);
+void RegisterFormatCommands(TCommandTable& table);
 void RegisterLobbyCommands(TCommandTable& table);
 
 // The lobby's options of `option NAME on|off`; false for another name.

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <system_error>
 
 #include "cli/ScriptRunner.h"
 
@@ -22,10 +23,20 @@ int Play(const char* path) {
   return RunScript(script, std::cout, std::cerr);
 }
 
+// A run that cannot even set up its host (no temporary folder) stops cleanly.
+int PlayChecked(const char* path) {
+  try {
+    return Play(path);
+  } catch (const std::system_error& e) {
+    std::cerr << "vkr: " << e.what() << '\n';
+    return 1;
+  }
+}
+
 }  // namespace
 
 int Main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "play") == 0) return Play(argv[2]);
+  if (argc == 3 && std::strcmp(argv[1], "play") == 0) return PlayChecked(argv[2]);
   std::cerr << kUsage;
   return 2;
 }

@@ -80,6 +80,7 @@ TScriptHost::TScriptHost(std::ostream& out)
   T.Ports.Clipboard = &Clipboard;
   T.Ports.Files = &Files;
   T.Ports.Windows = &Lobby;
+  T.FilesFolder = FilesTemp.Path();
 }
 
 void TScriptHost::TimerTick() { ReattachLobby(T); }

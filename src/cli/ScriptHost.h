@@ -5,12 +5,15 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
+#include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
 #include "posix/PosixFileSystem.h"
 #include "posix/SystemClock.h"
+#include "posix/TempFolder.h"
 #include "sim/SimLobby.h"
 
 namespace vkr::cli {
@@ -89,7 +92,11 @@ struct TScriptHost {
   TScriptClock Clock;
   TPosixFileSystem Files;
   TSimLobby Lobby;  // prints "chatbox[TITLE]: " for each paste, "chat[TITLE]: " for each line sent
+  // The folder for files unless the script names one: nothing of the user's is touched.
+  TTempFolder FilesTemp;
   TTourney T;
+  // Formats a script composes before writing them as the store.
+  std::vector<TFormat> FormatDraft;
 
   // The host window's one-second timer.
   void TimerTick();

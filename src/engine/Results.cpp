@@ -35,6 +35,21 @@ void GrandFinalWon(TTourney& t, const TWinButton& b) {
   SaveTournament(t);
 }
 
+// The slot after the one in which the entry sits at this table: where its
+// result took the entry. It is round + 1 except at the two tables entered
+// from other rounds (the grand final and the one-loss bracket's last round
+// in triple elimination), whose entries may hold them in a later slot.
+int SlotAfter(const TPlayer& p, TTableRef table) {
+  for (int k = 0; k < kSlots; ++k) {
+    if (p.Tables[static_cast<size_t>(k)] == table) return k + 1;
+  }
+  return kSlots;
+}
+
+void LogCancel(TTourney& t, int round, int32_t number) {
+  WriteLogLine(t, Sprintf("    -> CancelMatch - Round = %d, Table = %d", round, number));
+}
+
 int DecidedFirstRoundTables(const TTourney& t) {
   int count = 0;
   const TRound& first = t.Model.Round(Winners, 0);
@@ -152,22 +167,26 @@ void AssignWin(TTourney& t, const TWinButton& b, bool down, bool silent) {
 bool CancelMatch(TTourney& t, int bracket, int round, int tableIndex) {
   TModel& m = t.Model;
   const TTableRef ref = TTableRef::Of(bracket, round, tableIndex);
-  WriteLogLine(t, Sprintf("    -> CancelMatch - Round = %d, Table = %d", round, m.Table(ref).Number));
+  LogCancel(t, round, m.Table(ref).Number);
   if (m.Table(ref).Result == 0) return false;
-  const int next = round + 1;
   for (int s = 0; s < 2; ++s) {
     int16_t e = m.Table(ref).Seat[static_cast<size_t>(s)];
-    if (e == kNoEntry || next >= kSlots) continue;
+    if (e == kNoEntry) continue;
+    const int next = SlotAfter(m.Player(e), ref);
+    if (next >= kSlots) continue;
     TTableRef later = m.Player(e).Tables[static_cast<size_t>(next)];
     if (later.IsSet() && m.Table(later).Result != 0) return false;
   }
   const bool wasComplete = RoundComplete(t, bracket, round);
   for (int s = 0; s < 2; ++s) {
     int16_t e = m.Table(ref).Seat[static_cast<size_t>(s)];
-    if (e == kNoEntry || next >= kSlots) continue;
+    if (e == kNoEntry) continue;
+    const int next = SlotAfter(m.Player(e), ref);
+    if (next >= kSlots) continue;
     TTableRef later = m.Player(e).Tables[static_cast<size_t>(next)];
     if (!later.IsSet()) continue;
-    CancelMatch(t, later.Bracket, later.Round, later.Index);
+    // The later table has no result (checked above), so taking it back only logs.
+    LogCancel(t, next, m.Table(later).Number);
     m.SetStartTime(later, 0);
     m.SetSeat(later, m.Player(e).Seats[static_cast<size_t>(next)], kNoEntry);
     m.ClearSlot(e, next);

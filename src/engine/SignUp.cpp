@@ -109,6 +109,17 @@ bool IsDuplicate(const TTourney& t, const std::string& first, const std::string&
   return found;
 }
 
+// Removes an entry from the list; the booted list holds entry indexes too,
+// so the erased entry leaves it and the entries after it move down by one.
+void EraseEntry(TTourney& t, int entry) {
+  t.Model.ErasePlayer(entry);
+  auto& booted = t.BootedPlayers;
+  booted.erase(std::remove(booted.begin(), booted.end(), entry), booted.end());
+  for (int16_t& e : booted) {
+    if (e > entry) --e;
+  }
+}
+
 void RedrawShownRounds(TTourney& t) {
   for (int b = 0; b < kBrackets; ++b) UpdateRound(t, b, t.View.ShownRound[static_cast<size_t>(b)]);
 }
@@ -308,7 +319,7 @@ void SeatNameEnter(TTourney& t, int bracket, int round, int tableIndex, int seat
       ClearUndoRedo(t);
       m.SetSeat(ref, seat, kNoEntry);
       m.SetStartTime(ref, 0);
-      m.ErasePlayer(entry);
+      EraseEntry(t, entry);
       RedrawShownRounds(t);
       SaveTournament(t);
       return;

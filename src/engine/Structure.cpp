@@ -189,6 +189,9 @@ void NumberDecidingTables(TTourney& t) {
   const int wf = m.WinnersFinalRound(), olf = m.OneLossFinalRound();
   m.SetTableNumber(TTableRef::Of(Winners, std::min(m.GrandFinalRound(), kRounds - 1), 0), S[14]);
   if (t.ElimFormat == ElimSingle) {
+    // Without any semi-final round (every first-round match abandoned) the
+    // index is -1: there are no semi-final tables to number.
+    if (wf < 0) return;
     m.SetTableNumber(TTableRef::Of(Winners, wf, 0), S[13]);
     m.SetTableNumber(TTableRef::Of(Winners, wf, 1), S[13] + 1);
   } else if (t.ElimFormat == ElimDouble) {

@@ -1,7 +1,10 @@
 #pragma once
 // A file of named sections of text lines: the format store and macro files.
 #include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "base/Text.h"
 
 namespace vkr {
 
@@ -25,7 +28,7 @@ class TMessageFile {
   const std::vector<std::string>* FindSection(const std::string& name) const;
   // False when a section of that name exists already.
   bool AddSection(const std::string& name, const std::vector<std::string>& lines);
-  void Clear() { FSections.clear(); }
+  void Clear();
 
   // The file's text as Save writes it.
   std::string ToText() const;
@@ -36,6 +39,10 @@ class TMessageFile {
     std::vector<std::string> Lines;
   };
   std::vector<TSection> FSections;
+  // Position of each section by name, so that a file of very many sections
+  // is not searched once per header.
+  std::unordered_map<std::string, size_t, TCaseBlindHash, TCaseBlindEqual> FIndex;
+  void Append(std::string name, std::vector<std::string> lines);
 };
 
 // Reads a whole user file of at most 16 MB; false when missing or larger.

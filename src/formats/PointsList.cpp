@@ -22,6 +22,13 @@ const std::array<const char*, 5> PointsPresetCaptions = {"1 pt (3 pt final)", "2
                                                          "3 pt (5 pt final)", "4 pt (7 pt final)",
                                                          "5 pt (7 pt final)"};
 
+int MatchingPreset(const TPointsList& list) {
+  for (size_t k = 0; k < PointsPresets.size(); ++k) {
+    if (PointsPresets[k] == list) return static_cast<int>(k);
+  }
+  return kPresetOther;
+}
+
 std::string ListToText(const TPointsList& values) {
   std::string text = std::to_string(values[0]);
   for (size_t i = 1; i < values.size(); ++i) {
@@ -31,7 +38,7 @@ std::string ListToText(const TPointsList& values) {
   return text;
 }
 
-TPointsList TextToList(const std::string& text) {
+TPointsList TextToList(std::string_view text) {
   constexpr size_t kMaxNumbers = 1025;
   std::vector<int32_t> numbers;
   size_t i = 0;

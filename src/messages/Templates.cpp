@@ -29,24 +29,30 @@ std::string MessageRoundName(const TTourney& t, const MessageContext& c) {
   return Sprintf("Round %d", c.Row + 1);
 }
 
-std::string LoserName(const TTourney& t, int bracket, int round, int index) {
-  if (round < 0 || round >= kRounds) return {};
-  int16_t loser = t.Model.Table(bracket, round, index).Loser();
+// A table of a decisive round, or none when the round index is out of range
+// (a single elimination without any semi-final has the index -1).
+const TTable* DecisiveTable(const TTourney& t, int bracket, int round, int index) {
+  if (round < 0 || round >= kRounds) return nullptr;
+  return &t.Model.Table(bracket, round, index);
+}
+
+std::string LoserName(const TTourney& t, const TTable* table) {
+  int16_t loser = table == nullptr ? kNoEntry : table->Loser();
   return loser == kNoEntry ? std::string() : t.Model.Player(loser).Name;
 }
 
 std::string ThirdPlace(const TTourney& t) {
   const TModel& m = t.Model;
   if (t.ElimFormat == ElimSingle) {
-    std::string first = LoserName(t, Winners, m.WinnersFinalRound(), 0);
-    std::string second = LoserName(t, Winners, m.WinnersFinalRound(), 1);
-    bool firstDecided = m.WinnersFinalRound() < kRounds && m.Table(Winners, m.WinnersFinalRound(), 0).Decided();
-    bool secondDecided = m.WinnersFinalRound() < kRounds && m.Table(Winners, m.WinnersFinalRound(), 1).Decided();
-    if (firstDecided && secondDecided) return first + " and " + second;
-    return firstDecided ? first : second;
+    const TTable* first = DecisiveTable(t, Winners, m.WinnersFinalRound(), 0);
+    const TTable* second = DecisiveTable(t, Winners, m.WinnersFinalRound(), 1);
+    bool firstDecided = first != nullptr && first->Decided();
+    bool secondDecided = second != nullptr && second->Decided();
+    if (firstDecided && secondDecided) return LoserName(t, first) + " and " + LoserName(t, second);
+    return LoserName(t, firstDecided ? first : second);
   }
   int round = t.ElimFormat == ElimDouble ? m.OneLossFinalRound() : m.OneLossLastRound();
-  return LoserName(t, OneLoss, round, 0);
+  return LoserName(t, DecisiveTable(t, OneLoss, round, 0));
 }
 
 std::string GrandFinalSeat(const TTourney& t, bool winner) {

@@ -1,4 +1,6 @@
-# Runs one scenario script in a fresh folder and compares the whole output.
+# Runs one scenario script in a fresh folder and compares the whole output;
+# the exit code must be the one in EXPECTED_CODE (0 when that file is
+# missing), and standard error must equal EXPECTED_ERR when that file exists.
 file(REMOVE_RECURSE "${WORKDIR}")
 file(MAKE_DIRECTORY "${WORKDIR}")
 # Files a script needs (NAME.files/ beside NAME.vkp) start in its run folder.
@@ -11,8 +13,19 @@ execute_process(COMMAND "${VKR}" play "${SCRIPT}"
                 WORKING_DIRECTORY "${WORKDIR}"
                 OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE code)
 file(READ "${EXPECTED}" expected)
-if(NOT code EQUAL 0)
-  message(FATAL_ERROR "vkr play exited with ${code}: ${errors}")
+set(expected_code 0)
+if(EXISTS "${EXPECTED_CODE}")
+  file(READ "${EXPECTED_CODE}" expected_code)
+  string(STRIP "${expected_code}" expected_code)
+endif()
+if(NOT code STREQUAL expected_code)
+  message(FATAL_ERROR "vkr play exited with ${code} instead of ${expected_code}: ${errors}")
+endif()
+if(EXISTS "${EXPECTED_ERR}")
+  file(READ "${EXPECTED_ERR}" expected_errors)
+  if(NOT errors STREQUAL expected_errors)
+    message(FATAL_ERROR "standard error differs from ${EXPECTED_ERR}: ${errors}")
+  endif()
 endif()
 if(NOT actual STREQUAL expected)
   file(WRITE "${WORKDIR}/actual.out" "${actual}")

@@ -1,0 +1,274 @@
+// Result entry and advancement: where winners and losers go, what is logged,
+// what is announced, and when the clocks of the new tables start.
+#include <gtest/gtest.h>
+
+#include "engine/EngineHost.h"
+#include "engine/Structure.h"
+
+namespace vkr::test {
+namespace {
+
+using S = std::vector<std::string>;
+
+std::string Posting(const std::string& text) { return "    -> Posting \"" + text + "\""; }
+
+TEST(WinnersAdvancement, WinnerAndLoserMoveOnInDouble) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.Win(Winners, 0, 0, 0);
+  const std::string post = kBullets + " Anna, you will be playing next at Table #90 for Round 2 (Time:30)";
+  EXPECT_EQ(h.Log(), (S{"Click: Winners Win check",
+                        "    -> Assigning Winners Win - Winner = Anna, Loser = Bert, Round = 1, Table = 50",
+                        "    -> Winner assigned to table 90, seat 0", "    -> Loser assigned to table 91, seat 0",
+                        "    -> UpdateOneLossRound", "    -> UpdateWinnersRound", "    -> UpdatePlayerState",
+                        Posting(post)}));
+  EXPECT_EQ(h.Posts(), (S{post}));
+  const TTable& played = h.T.Model.Table(Winners, 0, 0);
+  EXPECT_EQ(played.Result, 1);
+  EXPECT_EQ(played.FinishTime, h.Clock.Current);
+  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 1, 0));
+  EXPECT_EQ(h.Where("Bert"), TTableRef::Of(OneLoss, 1, 0));
+  EXPECT_EQ(h.TableOf("Anna").StartTime, 0);
+}
+
+TEST(WinnersAdvancement, FullTablesStartAndAnnounceBothPlayers) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.Win(Winners, 0, 0, 0);
+  h.Clock.Advance(60);
+  h.Mark();
+  h.Win(Winners, 0, 1, 0);
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Cleo and Anna are assigned to Table #90 for Round 2 (Set match to 3 points, "
+                                     "Time:31)"}));
+  EXPECT_EQ(h.TableOf("Cleo").StartTime, h.Clock.Current);
+  EXPECT_EQ(h.TableOf("Dirk").StartTime, h.Clock.Current);
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 1).Seat[0], h.Entry("Cleo"));
+}
+
+TEST(WinnersAdvancement, PostManuallyHoldsWinnersTablesButNotLosersTables) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.T.Lobby.PostManually = true;
+  h.T.Lobby.AutoPostLoss = true;
+  h.T.Lobby.FLobbyEditWnd = 1;
+  h.Win(Winners, 0, 0, 0);
+  h.Win(Winners, 0, 1, 0);
+  EXPECT_TRUE(h.Posts().empty());
+  EXPECT_EQ(h.TableOf("Anna").StartTime, 0);
+  EXPECT_EQ(h.TableOf("Bert").StartTime, h.Clock.Current);
+}
+
+TEST(WinnersAdvancement, LosersStatusNeedsAutoPostLossAndALobbyWindow) {
+  const std::string loser = kBullets + " Bert, you have another chance at Table #91 for Round 2 (Time:30)";
+  struct TCase {
+    bool AutoPostLoss, Lobby, Preview;
+    size_t Posts;
+  };
+  for (TCase c : {TCase{true, true, false, 2}, TCase{false, true, false, 1}, TCase{true, false, false, 1},
+                  TCase{true, true, true, 1}}) {
+    TEngineHost h(ElimDouble);
+    h.SignUpEight();
+    h.T.Lobby.AutoPostLoss = c.AutoPostLoss;
+    h.T.Lobby.FLobbyEditWnd = c.Lobby ? 1 : 0;
+    h.T.Lobby.AutoPostPreview = c.Preview;
+    h.Win(Winners, 0, 0, 0);
+    ASSERT_EQ(h.Posts().size(), c.Posts) << c.AutoPostLoss << c.Lobby << c.Preview;
+    if (c.Posts == 2) {
+      EXPECT_EQ(h.Posts()[1], loser);
+    }
+  }
+}
+
+TEST(WinnersAdvancement, SingleSemiFinalLoserIsThankedAndAnnouncedThird) {
+  TEngineHost h(ElimSingle);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.T.Lobby.AutoPostLoss = true;
+  h.T.Lobby.PostManually = true;  // holds only the winner's posting in single elimination
+  h.T.Lobby.FLobbyEditWnd = 1;
+  h.Mark();
+  h.Win(Winners, 1, 0, 0);
+  EXPECT_EQ(h.Log(), (S{"Click: Winners Win check",
+                        "    -> Assigning Winners Win - Winner = Anna, Loser = Cleo, Round = 2, Table = 148",
+                        "    -> Winner assigned to table 150, seat 0", "    -> UpdateWinnersRound",
+                        "    -> UpdatePlayerState",
+                        Posting(kBullets + " Cleo, thank you for playing this Tournament. Hope to see you here again."),
+                        Posting(kBullets + " Congratulations go to Cleo for THIRD PLACE " + kBullets)}));
+  EXPECT_EQ(h.T.View.EmailLabels[0], "Anna's Email:");
+  EXPECT_EQ(h.T.View.EmailLabels[2], "Cleo's Email:");
+  h.T.Lobby.PostManually = false;
+  h.Mark();
+  h.Win(Winners, 1, 1, 1);
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Gina and Anna are assigned to Table #150 for the FINALS (Set match to 5 points, "
+                                     "Time:30)",
+                          kBullets + " Emma, thank you for playing this Tournament. Hope to see you here again.",
+                          kBullets + " Congratulations go to Cleo and Emma for THIRD PLACE " + kBullets}));
+  EXPECT_EQ(h.T.View.EmailLabels[1], "Gina's Email:");
+  EXPECT_EQ(h.T.View.EmailLabels[3], "Emma's Email:");
+}
+
+TEST(WinnersAdvancement, AnEarlierLoserInSingleIsOnlyThanked) {
+  TEngineHost h(ElimSingle);
+  h.SignUpEight();
+  h.T.Lobby.AutoPostLoss = true;
+  h.T.Lobby.FLobbyEditWnd = 1;
+  h.Win(Winners, 0, 0, 1);
+  EXPECT_EQ(h.Posts().back(), kBullets + " Anna, thank you for playing this Tournament. Hope to see you here again.");
+  EXPECT_EQ(h.Posts().size(), 2U);
+}
+
+TEST(OneLossAdvancement, LoserDropsToTheTwoLossBracketInTriple) {
+  TEngineHost h(ElimTriple);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.T.Lobby.AutoPostLoss = true;
+  h.T.Lobby.FLobbyEditWnd = 1;
+  h.Mark();
+  h.Win(OneLoss, 1, 0, 0);
+  const int32_t played = h.T.Model.Table(OneLoss, 1, 0).Number;
+  const int32_t next = h.TableOf("Bert").Number;
+  EXPECT_EQ(h.Where("Bert"), TTableRef::Of(OneLoss, 2, 0));
+  EXPECT_EQ(h.Where("Dirk"), TTableRef::Of(TwoLoss, 2, 0));
+  EXPECT_EQ(h.Log(), (S{"Click: OneLoss Win check",
+                        "    -> Assigning OneLoss Win - Winner = Bert, Loser = Dirk, Round = 2, Table = " +
+                            std::to_string(played),
+                        "    -> Winner assigned to table " + std::to_string(next) + ", seat 0",
+                        "    -> Loser assigned to table 3, seat 0", "    -> UpdateTwoLossRound",
+                        "    -> UpdateOneLossRound", "    -> UpdatePlayerState",
+                        Posting(kBullets + " Bert, you will be playing next at Table #" + std::to_string(next) +
+                                " for Round 3 (Time:30)"),
+                        Posting(kBullets + " Dirk, you have another chance at Table #3 for Round 3 (Time:30)")}));
+}
+
+TEST(OneLossAdvancement, LoserIsEliminatedInDouble) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.T.Lobby.AutoPostLoss = true;
+  h.T.Lobby.PostManually = true;  // holds the winner's posting but not the eliminated loser's
+  h.T.Lobby.FLobbyEditWnd = 1;
+  h.Mark();
+  h.Win(OneLoss, 1, 0, 0);
+  EXPECT_EQ(h.Where("Dirk"), TTableRef::Of(OneLoss, 1, 0));
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Dirk, thank you for playing this Tournament. Hope to see you here again."}));
+}
+
+TEST(OneLossAdvancement, WinnerIntoAFullTableStartsItUnlessPostedManually) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.Win(Winners, 1, 0, 0);  // Cleo waits in one-loss round 3
+  h.T.Lobby.PostManually = true;
+  h.Win(OneLoss, 1, 0, 0);  // Bert fills seat 1 beside Cleo: starts anyway
+  EXPECT_EQ(h.T.Model.Player(h.Entry("Bert")).Seats[2], 1);
+  EXPECT_EQ(h.TableOf("Bert").StartTime, h.Clock.Current);
+}
+
+TEST(TwoLossAdvancement, WinnerMovesOnAndLoserIsThanked) {
+  TEngineHost h(ElimTriple);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.PlayRound(OneLoss, 1);
+  h.T.Lobby.AutoPostLoss = true;
+  h.T.Lobby.FLobbyEditWnd = 1;
+  h.Mark();
+  h.Win(TwoLoss, 2, 0, 0);
+  const int32_t next = h.TableOf("Dirk").Number;
+  EXPECT_EQ(h.Where("Dirk").Bracket, TwoLoss);
+  EXPECT_EQ(h.Where("Dirk").Round, 3);
+  EXPECT_EQ(h.Log(), (S{"Click: TwoLoss Win check",
+                        "    -> Assigning TwoLoss Win - Winner = Dirk, Loser = Hugo, Round = 3, Table = 3",
+                        "    -> Winner assigned to table " + std::to_string(next) + ", seat 0",
+                        Posting(kBullets + " Dirk, you will be playing next at Table #" + std::to_string(next) +
+                                " for Round 4 (Time:30)"),
+                        Posting(kBullets + " Hugo, thank you for playing this Tournament. Hope to see you here again."),
+                        "    -> UpdateTwoLossRound", "    -> UpdatePlayerState"}));
+}
+
+TEST(ByeTables, AWinnerAloneAtTheNextByeTableIsNotPosted) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.PlayRound(OneLoss, 1);
+  h.PlayRound(Winners, 1);
+  h.Win(Winners, 2, 0, 0);  // the winners final: its loser waits in one-loss round 4
+  h.Mark();
+  // One-loss round 4 holds three entries: the second winner of round 3 sits at the bye table.
+  h.Win(OneLoss, 2, 0, 0);
+  const std::string lucky = h.T.Model.Player(h.T.Model.Table(OneLoss, 2, 1).Seat[0]).Name;
+  h.Win(OneLoss, 2, 1, 0);
+  EXPECT_TRUE(h.T.Model.IsByeTable(h.Where(lucky)));
+  EXPECT_EQ(h.Events(), (S{"notice: The winner has just been assigned the bye for the next round.\r\n\r\nTheir "
+                           "posting has NOT been made in the lobby for this round,\r\nyou can declare their bye by "
+                           "assigning them the win in the next round."}));
+  EXPECT_EQ(h.Posts().size(), 1U);  // only the first winner's
+  // Declaring the bye asks nothing and moves the entry on.
+  h.Mark();
+  const TTableRef bye = h.Where(lucky);
+  h.Win(OneLoss, bye.Round, bye.Index, 0);
+  EXPECT_TRUE(h.Events().empty());
+  EXPECT_EQ(h.Where(lucky).Round, 4);
+  EXPECT_EQ(h.Posts().front(), kBullets + " " + lucky + ", you have the lucky BYE for Round 4!");
+}
+
+TEST(ByeTables, WinnersNeverTakeSeatOneOfTheByeTable) {
+  TEngineHost h(ElimDouble);
+  h.T.OnePlayerPerTable = false;
+  h.AddPlayers(12);
+  h.Close();
+  h.PlayRound(Winners, 0);  // six winners: three tables in round 2
+  h.PlayRound(Winners, 1);  // three winners: two tables, the second a bye table
+  const TRound& semi = h.T.Model.Round(Winners, 2);
+  ASSERT_EQ(semi.TableCount, 2);
+  ASSERT_TRUE(semi.HasByeTable);
+  EXPECT_TRUE(semi.Tables[1].SeatTaken(0));
+  EXPECT_FALSE(semi.Tables[1].SeatTaken(1));
+}
+
+TEST(ByeTables, LosersMayTakeSeatOneOfTheByeTable) {
+  TEngineHost h(ElimDouble);
+  h.T.OnePlayerPerTable = false;
+  h.AddPlayers(10);
+  h.Close();
+  // Five first-round losers in one-loss round 2: a bye table that losers fill up.
+  h.PlayRound(Winners, 0);
+  const TRound& r = h.T.Model.Round(OneLoss, 1);
+  ASSERT_EQ(r.TableCount, 3);
+  ASSERT_TRUE(r.HasByeTable);
+  EXPECT_TRUE(r.Tables[2].SeatTaken(0));
+  EXPECT_FALSE(r.Tables[2].SeatTaken(1));
+  // Table 2 of winners round 1 is the bye table; its winner gets there alone.
+  EXPECT_TRUE(h.T.Model.Round(Winners, 1).HasByeTable);
+}
+
+TEST(Renumbering, AnEmptyTableGetsTheNextFreeNumberByTheFormatsStep) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.T.VoidTables = {90, 92};  // both tables of winners round 2
+  h.Win(Winners, 0, 0, 0);
+  EXPECT_EQ(h.Log()[2], "    -> UpdateWinnersRound");
+  EXPECT_EQ(h.Log()[3], "    -> Winner assigned to table 94, seat 0");
+  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 1, 0));
+  EXPECT_EQ(h.TableOf("Anna").Number, 94);
+
+  TEngineHost t(ElimTriple);
+  t.SignUpEight();
+  t.T.VoidTables = {89, 93, 97};
+  t.Win(Winners, 0, 0, 0);
+  EXPECT_EQ(t.TableOf("Anna").Number, 96);  // from 93: 96 (+3)
+}
+
+TEST(Renumbering, NoSeatAnywhereIsCritical) {
+  TEngineHost h(ElimSingle);
+  h.SignUpEight();
+  for (int32_t n = 1; n <= 150; ++n) h.T.VoidTables.push_back(n);
+  h.Win(Winners, 0, 0, 0);
+  EXPECT_EQ(h.Events(), (S{"error: CRITICAL PROBLEM: Could not find a table for the next assign in winner's bracket"}));
+  EXPECT_EQ(h.Log()[2], "CRITICAL PROBLEM: Could not find a table for winner for next round");
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 1);  // the result stays
+  EXPECT_EQ(h.Where("Anna").Round, 0);
+  EXPECT_TRUE(h.Posts().empty());
+}
+
+}  // namespace
+}  // namespace vkr::test

@@ -1,0 +1,140 @@
+// The grand final in each format, the one-loss bracket's last round in
+// triple elimination, and the placings read from them.
+#include <gtest/gtest.h>
+
+#include "base/Text.h"
+#include "engine/EngineHost.h"
+#include "engine/Structure.h"
+#include "messages/Templates.h"
+
+namespace vkr::test {
+namespace {
+
+using S = std::vector<std::string>;
+
+std::string Placing(TEngineHost& h, const char* token) { return ExpandTokens(h.T, token, h.T.Context); }
+
+const TTable& GrandFinal(const TEngineHost& h) { return h.T.Model.Table(Winners, h.T.Model.GrandFinalRound(), 0); }
+
+TEST(GrandFinal, DoubleEliminationOfEightEntries) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.PlayToGrandFinal();
+  ASSERT_EQ(h.T.Model.GrandFinalRound(), 3);
+  const TTable& final = GrandFinal(h);
+  const int16_t champion = h.T.Model.Table(Winners, 2, 0).Winner();
+  const int16_t oneLoss = h.T.Model.Table(OneLoss, 4, 0).Winner();
+  EXPECT_EQ(final.Seat[0], champion);
+  EXPECT_EQ(final.Seat[1], oneLoss);
+  const TPlayer& p = h.T.Model.Player(oneLoss);
+  EXPECT_EQ(p.Tables[5], TTableRef::Of(Winners, 3, 0));  // its first empty slot after round 5
+  EXPECT_EQ(p.Seats[5], 1);
+  EXPECT_EQ(final.StartTime, h.Clock.Current);
+  EXPECT_EQ(h.T.View.EmailLabels[1], p.Name + "'s Email:");
+  EXPECT_EQ(Placing(h, "%1"), "");
+  EXPECT_EQ(Placing(h, "%3"), h.T.Model.Player(h.T.Model.Table(OneLoss, 4, 0).Loser()).Name);
+
+  h.Mark();
+  h.Win(Winners, 3, 0, 1);
+  EXPECT_EQ(h.Log(), (S{"Click: Winners Win check",
+                        "    -> Assigning Winners Win - Winner = " + p.Name + ", Loser = " +
+                            h.T.Model.Player(champion).Name + ", Round = 4, Table = 150",
+                        "    -> GRAND FINAL win", "    -> UpdateWinnersRound", "    -> UpdatePlayerState"}));
+  EXPECT_TRUE(h.Posts().empty());
+  EXPECT_TRUE(h.T.View.EmailPanelShown);
+  EXPECT_EQ(final.Result, 2);
+  EXPECT_EQ(Placing(h, "%1"), p.Name);
+  EXPECT_EQ(Placing(h, "%2"), h.T.Model.Player(champion).Name);
+  // The other finalist's button moves the win without taking anything back.
+  h.Win(Winners, 3, 0, 0);
+  EXPECT_EQ(final.Result, 1);
+  EXPECT_EQ(Placing(h, "%1"), h.T.Model.Player(champion).Name);
+}
+
+TEST(GrandFinal, ReleasingTheWinTakesItBack) {
+  for (int format : {ElimSingle, ElimDouble, ElimTriple}) {
+    TEngineHost h(format);
+    h.SignUpEight();
+    h.PlayToGrandFinal();
+    const int round = h.T.Model.GrandFinalRound();
+    h.Win(Winners, round, 0, 1);
+    ASSERT_EQ(GrandFinal(h).Result, 2) << format;
+    h.Mark();
+    h.Release(Winners, round, 0, 1);
+    EXPECT_EQ(GrandFinal(h).Result, 0) << format;
+    EXPECT_EQ(GrandFinal(h).FinishTime, 0) << format;
+    EXPECT_EQ(h.Log().at(2), Sprintf("    -> CancelMatch - Round = %d, Table = 150", round));
+    EXPECT_TRUE(GrandFinal(h).SeatTaken(0) && GrandFinal(h).SeatTaken(1)) << format;
+  }
+}
+
+TEST(GrandFinal, TakingBackTheOneLossFinalFreesTheGrandFinalSeat) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.PlayToGrandFinal();
+  const int16_t oneLoss = GrandFinal(h).Seat[1];
+  h.Mark();
+  h.Release(OneLoss, 4, 0, 0);
+  EXPECT_EQ(h.Log().at(2), Sprintf("    -> CancelMatch - Round = 4, Table = %d", h.T.Model.Table(OneLoss, 4, 0).Number));
+  EXPECT_EQ(h.Log().at(3), "    -> CancelMatch - Round = 5, Table = 150");
+  EXPECT_FALSE(GrandFinal(h).SeatTaken(1));
+  EXPECT_EQ(GrandFinal(h).StartTime, 0);
+  EXPECT_FALSE(h.T.Model.Player(oneLoss).Tables[5].IsSet());
+}
+
+TEST(GrandFinal, SingleEliminationFinalAndThirdPlaces) {
+  TEngineHost h(ElimSingle);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.Win(Winners, 1, 0, 0);
+  EXPECT_EQ(Placing(h, "%3"), "Cleo");
+  h.Win(Winners, 1, 1, 0);
+  EXPECT_EQ(Placing(h, "%3"), "Cleo and Gina");
+  h.Win(Winners, 2, 0, 0);
+  EXPECT_EQ(h.Log().back(), "    -> UpdatePlayerState");
+  EXPECT_EQ(Placing(h, "%1/%2"), "Anna/Emma");
+}
+
+TEST(GrandFinal, TripleSeatsTheTwoLossChampionAgainstTheOneLossChampion) {
+  TEngineHost h(ElimTriple);
+  h.SignUpEight();
+  h.T.Lobby.FLobbyEditWnd = 1;
+  h.PlayToGrandFinal();
+  const TModel& m = h.T.Model;
+  ASSERT_EQ(m.OneLossLastRound(), 5);
+  ASSERT_EQ(m.TwoLossFinalRound(), 6);
+  const TTable& last = m.Table(OneLoss, 5, 0);
+  const int16_t twoLoss = m.Table(TwoLoss, 6, 0).Winner();
+  EXPECT_EQ(last.Seat[0], m.Table(OneLoss, 4, 0).Winner());
+  EXPECT_EQ(last.Seat[1], twoLoss);
+  EXPECT_EQ(m.Player(twoLoss).Tables[7], TTableRef::Of(OneLoss, 5, 0));
+  EXPECT_EQ(m.Player(twoLoss).Seats[7], 1);
+  // PlayToGrandFinal played the last round with seat 0 winning: the
+  // one-loss champion went on to the grand final.
+  EXPECT_EQ(last.Result, 1);
+  EXPECT_EQ(GrandFinal(h).Seat[1], last.Seat[0]);
+  EXPECT_EQ(Placing(h, "%3"), m.Player(twoLoss).Name);
+
+  // The two-loss champion's button there takes the win over.
+  h.Mark();
+  h.Win(OneLoss, 5, 0, 1);
+  EXPECT_EQ(last.Result, 2);
+  EXPECT_EQ(GrandFinal(h).Seat[1], twoLoss);
+  EXPECT_EQ(m.Player(twoLoss).Tables[8], TTableRef::Of(Winners, 3, 0));
+  EXPECT_EQ(h.Posts().at(0), kBullets + " " + m.Player(twoLoss).Name + " and " +
+                                 m.Player(GrandFinal(h).Seat[0]).Name + " are assigned to Table #150 for the FINALS (Set "
+                                 "match to 5 points, Time:30)");
+}
+
+TEST(Placings, ThirdPlaceWithoutASemiFinalRoundIsEmpty) {
+  // Every first-round match abandoned: no round has a single entry left.
+  TEngineHost h(ElimSingle);
+  h.SignUpEight();
+  for (int i = 0; i < 4; ++i) h.T.Model.SetResult(TTableRef::Of(Winners, 0, i), 4);
+  UpdateFullTableCount(h.T);
+  ASSERT_EQ(h.T.Model.WinnersFinalRound(), -1);
+  EXPECT_EQ(Placing(h, "[%1|%2|%3]"), "[||]");
+}
+
+}  // namespace
+}  // namespace vkr::test

@@ -1,0 +1,309 @@
+// The checks before a result is recorded (forced byes, round-2 byes, booted
+// and disqualified winners) and taking results back.
+#include <gtest/gtest.h>
+
+#include "engine/EngineHost.h"
+#include "engine/SignUp.h"
+#include "engine/Undo.h"
+
+namespace vkr::test {
+namespace {
+
+using S = std::vector<std::string>;
+
+const std::string kForcedBye = "A bye is not scheduled for this table, are you sure you want to assign a bye to ";
+
+// Eight single entries, one per table, so that every first-round table but
+// the last is a forced bye.
+void SignUpAlone(TEngineHost& h) {
+  h.Add({"Anna", "Bert", "Cleo", "Dirk", "Emma", "Finn", "Gina", "Hugo"});
+  h.Close();
+  h.Mark();
+}
+
+TEST(ForcedBye, RefusedChangesNothing) {
+  TEngineHost h(ElimDouble);
+  SignUpAlone(h);
+  h.Screen.Answers = {false};
+  h.Win(Winners, 0, 0, 0);
+  EXPECT_EQ(h.Events(), (S{"ask: " + kForcedBye + "Anna? -> no"}));
+  EXPECT_EQ(h.Log(), (S{"Click: Winners Win check",
+                        "    -> Assigning Winners Win - Winner = Anna, Loser = , Round = 1, Table = 50"}));
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 0);
+  EXPECT_FALSE(CanUndo(h.T));
+}
+
+TEST(ForcedBye, AcceptedAnnouncesTheBye) {
+  TEngineHost h(ElimDouble);
+  SignUpAlone(h);
+  h.Win(Winners, 0, 0, 0);
+  EXPECT_EQ(h.Events(), (S{"ask: " + kForcedBye + "Anna? -> yes"}));
+  EXPECT_EQ(h.Log(), (S{"Click: Winners Win check",
+                        "    -> Assigning Winners Win - Winner = Anna, Loser = , Round = 1, Table = 50",
+                        "    -> Forced bye", "    -> Winner assigned to table 90, seat 0",
+                        "    -> UpdateFullTableCount", "    -> UpdateBracketTabs",
+                        "    -> Posting \"" + kBullets + " Anna, you have the lucky BYE for Round 1!\"",
+                        "    -> UpdateWinnersRound", "    -> UpdatePlayerState"}));
+  // With a lobby window the winner's new table follows the bye.
+  h.T.Lobby.FLobbyEditWnd = 1;
+  h.Mark();
+  h.Win(Winners, 0, 1, 0);
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Bert, you have the lucky BYE for Round 1!",
+                          kBullets + " Bert and Anna are assigned to Table #90 for Round 2 (Set match to 3 points, "
+                                     "Time:30)"}));
+}
+
+TEST(ForcedBye, TheByeTableAsksNothing) {
+  TEngineHost h(ElimSingle);
+  SignUpAlone(h);  // eight tables, the eighth the bye table
+  ASSERT_TRUE(h.T.Model.IsByeTable(TTableRef::Of(Winners, 0, 7)));
+  h.Win(Winners, 0, 7, 0);
+  EXPECT_TRUE(h.Events().empty());
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 7).Result, 1);
+}
+
+TEST(ForcedBye, ALaterRoundGrowsByOneTable) {
+  for (int entries : {10, 12}) {
+    TEngineHost h(ElimDouble);
+    h.T.OnePlayerPerTable = false;
+    h.AddPlayers(entries);
+    h.Close();
+    const TRound& second = h.T.Model.Round(Winners, 1);
+    ASSERT_EQ(second.TableCount, 3);
+    ASSERT_EQ(second.HasByeTable, entries == 10);
+    // P1 gets a bye in round 2 before its opponent has finished round 1.
+    h.Win(Winners, 0, 0, 0);
+    h.Win(Winners, 1, 0, 0);
+    EXPECT_EQ(h.Events().back(), "ask: " + kForcedBye + "P1? -> yes");
+    if (entries == 10) {
+      // The former bye table has become an ordinary table.
+      EXPECT_EQ(second.TableCount, 3);
+      EXPECT_FALSE(second.HasByeTable);
+    } else {
+      EXPECT_EQ(second.TableCount, 4);
+      EXPECT_TRUE(second.HasByeTable);
+    }
+  }
+}
+
+struct RoundTwoByes : ::testing::Test {
+  TEngineHost H{ElimSingle};
+  void SetUp() override {
+    H.T.AllByesInRound2 = true;
+    H.AddPlayers(20);  // ten first-round tables: six byes in round 2
+    H.Close();
+    H.Mark();
+  }
+  int ByesInRoundTwo() const {
+    int byes = 0;
+    for (int i = 0; i < H.T.Model.Round(Winners, 1).TableCount; ++i) {
+      const TTable& table = H.T.Model.Table(Winners, 1, i);
+      if (table.Result == 1 && !table.SeatTaken(1)) ++byes;
+    }
+    return byes;
+  }
+};
+
+TEST_F(RoundTwoByes, GivenOnceTheRemainingTablesAreNeededForByes) {
+  ASSERT_EQ(H.T.Model.Round(Winners, 1).TableCount, 8);
+  for (int i = 0; i < 4; ++i) H.Win(Winners, 0, i, 0);  // fill two tables of round 2
+  EXPECT_EQ(ByesInRoundTwo(), 0);
+  H.Mark();
+  H.Win(Winners, 0, 4, 0);
+  EXPECT_EQ(H.Log(), (S{"Click: Winners Win check",
+                        "    -> Assigning Winners Win - Winner = P9, Loser = P10, Round = 1, Table = 54",
+                        "    -> Get2ndRoundByeStatus", "        -> nPlayersInRound = 10",
+                        "        -> nTotalSeats = 16", "        -> nTablesEmpty = 6", "        -> nByesToGo = 6",
+                        "    -> Winner assigned to table 97 (2nd round bye)",
+                        "    -> Posting \"" + kBullets + " P9, you have the lucky BYE for Round 1!\"",
+                        "    -> UpdateWinnersRound", "    -> Winner assigned to table 1, seat 0",
+                        "    -> UpdateWinnersRound", "    -> UpdatePlayerState",
+                        "    -> Posting \"" + kBullets + " P9, you will be playing next at Table #1 for Round 3 "
+                                                           "(Time:30)\""}));
+  EXPECT_EQ(H.Where("P9"), TTableRef::Of(Winners, 2, 0));
+  EXPECT_EQ(H.T.Model.Player(H.Entry("P9")).Tables[1], TTableRef::Of(Winners, 1, 7));
+  for (int i = 5; i < 10; ++i) H.Win(Winners, 0, i, 0);
+  EXPECT_EQ(ByesInRoundTwo(), 6);
+  EXPECT_EQ(H.T.Model.Round(Winners, 1).TableCount, 8);
+  EXPECT_EQ(H.T.Model.Round(Winners, 2).TableCount, 4);
+}
+
+TEST_F(RoundTwoByes, AForcedByeWhenAllByesAreGivenIsRefused) {
+  H.PlayRound(Winners, 0);
+  ASSERT_EQ(ByesInRoundTwo(), 6);
+  // Empty one seat of a round-2 match and try to force a bye there.
+  const TTableRef match = TTableRef::Of(Winners, 1, 0);
+  const int16_t gone = H.T.Model.Table(match).Seat[1];
+  H.T.Model.SetSeat(match, 1, kNoEntry);
+  H.T.Model.ClearSlot(gone, 1);
+  H.Mark();
+  H.Win(Winners, 1, 0, 0);
+  EXPECT_EQ(H.Events(), (S{"warning: This round has all byes allocated. Cannot force another bye in this round."}));
+  EXPECT_EQ(H.Log().at(2), "    -> Get2ndRoundByeStatus");
+  EXPECT_EQ(H.Log().back(), "    -> Can't force bye");
+  EXPECT_EQ(H.T.Model.Table(match).Result, 0);
+}
+
+TEST_F(RoundTwoByes, RandomByesStillGiveEveryBye) {
+  H.T.RandomlyAssignByes = true;
+  bool earlyBye = false;
+  for (uint64_t seed = 1; seed <= 5; ++seed) {
+    TEngineHost h(ElimSingle);
+    h.T.AllByesInRound2 = true;
+    h.T.RandomlyAssignByes = true;
+    h.T.Random.Seed(seed);
+    h.AddPlayers(20);
+    h.Close();
+    h.Win(Winners, 0, 0, 0);
+    earlyBye |= h.T.Model.Table(Winners, 1, 7).Result == 1;
+    h.PlayRound(Winners, 0);
+    int byes = 0;
+    for (int i = 0; i < 8; ++i) byes += h.T.Model.Table(Winners, 1, i).Result == 1 ? 1 : 0;
+    EXPECT_EQ(byes, 6) << "seed " << seed;
+  }
+  EXPECT_TRUE(earlyBye);
+}
+
+TEST(WinnerChecks, BootedTooLongOrDisqualifiedWinnersNeedAYes) {
+  for (bool disqualified : {false, true}) {
+    TEngineHost h(ElimDouble);
+    h.SignUpEight();
+    const int anna = h.Entry("Anna");
+    if (disqualified) h.T.Model.SetDisqualified(anna, true);
+    else h.T.Model.SetBootedTooLong(anna, true);
+    const std::string question =
+        disqualified ? "The player you just assigned a win to was disqualified\r\nAre you sure you want to give them "
+                       "the win?"
+                     : "The player you just assigned a win to had booted too long.\r\nAre you sure you want to give "
+                       "them the win?";
+    h.Screen.Answers = {false};
+    h.Win(Winners, 0, 0, 0);
+    EXPECT_EQ(h.Events(), (S{"ask: " + question + " -> no"}));
+    EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 0);
+    EXPECT_FALSE(CanUndo(h.T));
+    h.Mark();
+    h.Win(Winners, 0, 0, 0);
+    EXPECT_EQ(h.Events(), (S{"ask: " + question + " -> yes"}));
+    EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 1);
+    EXPECT_FALSE(h.T.Model.Player(anna).Disqualified);
+    EXPECT_FALSE(h.T.Model.Player(anna).BootedTooLong);
+  }
+}
+
+TEST(WinnerChecks, BootsEndAndCountsResetOnAssign) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  const int anna = h.Entry("Anna"), bert = h.Entry("Bert");
+  h.T.Model.SetBootCount(anna, 2);
+  h.T.Model.SetBootCount(bert, 3);
+  h.T.Model.SetBootStart(bert, h.Clock.Current - 0.01);
+  h.T.BootedPlayers = {static_cast<int16_t>(bert)};
+  h.Win(Winners, 0, 0, 0);
+  EXPECT_EQ(h.Log().at(2), "    -> Boot returned: Bert");
+  EXPECT_EQ(h.T.Model.Player(bert).BootStart, 0);
+  EXPECT_TRUE(h.T.BootedPlayers.empty());
+  EXPECT_EQ(h.T.Model.Player(anna).BootCount, 0);
+  EXPECT_EQ(h.T.Model.Player(bert).BootCount, 0);
+  h.T.Options.ResetBootsOnAssign = false;
+  h.T.Model.SetBootCount(h.Entry("Cleo"), 1);
+  h.Win(Winners, 0, 1, 0);
+  EXPECT_EQ(h.T.Model.Player(h.Entry("Cleo")).BootCount, 1);
+}
+
+TEST(FirstResults, StartTheTournamentAndCloseSignups) {
+  TEngineHost h(ElimDouble);
+  h.T.OnePlayerPerTable = false;
+  h.AddPlayers(10);
+  h.Mark();
+  h.Win(Winners, 0, 0, 0);
+  EXPECT_TRUE(h.T.Started);
+  EXPECT_EQ(h.Log().at(1), "Click: All Start");
+  // Without a lobby window only the first line of "All start" is posted.
+  EXPECT_EQ(h.Posts(), (S{kBullets + "     ALL START - 3 points     " + kBullets,
+                          kBullets + " P1, you will be playing next at Table #90 for Round 2 (Time:30)"}));
+  EXPECT_FALSE(h.T.SignupsClosed);
+  // Ten entries: closing comes with the first result once (10 + 1) div 2 - 2 = 3 tables were decided.
+  h.Win(Winners, 0, 1, 0);
+  h.Win(Winners, 0, 2, 0);
+  EXPECT_FALSE(h.T.SignupsClosed);
+  h.Mark();
+  h.Win(Winners, 0, 3, 0);
+  EXPECT_TRUE(h.T.SignupsClosed);
+  EXPECT_EQ(h.Events().at(0),
+            "ask: Are you sure that you want to close signups?\r\n\r\nThis action cannot be reversed. -> yes");
+  EXPECT_EQ(h.T.Model.Round(Winners, 0).TableCount, 5);
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 3).Result, 1);
+}
+
+TEST(CancelMatch, ReleasingTakesTheResultAndBothNextSeatsBack) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.Win(Winners, 0, 0, 0);
+  h.Win(Winners, 0, 1, 0);
+  h.Mark();
+  h.Release(Winners, 0, 0, 0);
+  EXPECT_EQ(h.Log(), (S{"Click: Winners Win check",
+                        "    -> Assigning Winners Win - Winner = Anna, Loser = Bert, Round = 1, Table = 50",
+                        "    -> CancelMatch - Round = 0, Table = 50", "    -> CancelMatch - Round = 1, Table = 90",
+                        "    -> CancelMatch - Round = 1, Table = 91", "    -> UpdatePlayerState",
+                        "    -> UpdateFullTableCount", "    -> UpdateBracketTabs", "    -> UpdatePlayerState"}));
+  const TModel& m = h.T.Model;
+  EXPECT_EQ(m.Table(Winners, 0, 0).Result, 0);
+  EXPECT_EQ(m.Table(Winners, 0, 0).FinishTime, 0);
+  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 0, 0));
+  EXPECT_EQ(h.Where("Bert"), TTableRef::Of(Winners, 0, 0));
+  EXPECT_EQ(m.Table(Winners, 1, 0).Seat[0], kNoEntry);
+  EXPECT_EQ(m.Table(Winners, 1, 0).Seat[1], h.Entry("Cleo"));
+  EXPECT_EQ(m.Table(Winners, 1, 0).StartTime, 0);
+  EXPECT_EQ(m.Table(OneLoss, 1, 0).StartTime, 0);
+  EXPECT_TRUE(h.Posts().empty());
+}
+
+TEST(CancelMatch, ALaterResultBlocksIt) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.Win(Winners, 1, 0, 0);  // Anna won again
+  h.Mark();
+  h.Release(Winners, 0, 0, 0);
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 1);
+  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 2, 0));
+  h.Win(Winners, 0, 0, 1);  // nor can the other seat take it over
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 1);
+  EXPECT_TRUE(h.Events().empty());
+}
+
+TEST(CancelMatch, TheOtherSeatTakesTheResultOver) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.Win(Winners, 0, 0, 0);
+  h.Mark();
+  h.Win(Winners, 0, 0, 1);
+  const TModel& m = h.T.Model;
+  EXPECT_EQ(m.Table(Winners, 0, 0).Result, 2);
+  EXPECT_EQ(h.Where("Bert"), TTableRef::Of(Winners, 1, 0));
+  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(OneLoss, 1, 0));
+  EXPECT_EQ(h.Log().at(2), "    -> CancelMatch - Round = 0, Table = 50");
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Bert, you will be playing next at Table #90 for Round 2 (Time:30)"}));
+  // Pressing the seat that already won changes nothing.
+  h.Mark();
+  h.Win(Winners, 0, 0, 1);
+  EXPECT_EQ(h.Log().size(), 2U);
+}
+
+TEST(CancelMatch, ReenteringAResultSeatsTheEntriesAgain) {
+  TEngineHost h(ElimTriple);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.Win(OneLoss, 1, 0, 0);
+  const TTableRef winner = h.Where("Bert"), loser = h.Where("Dirk");
+  h.Release(OneLoss, 1, 0, 0);
+  EXPECT_EQ(h.Where("Dirk"), TTableRef::Of(OneLoss, 1, 0));
+  EXPECT_FALSE(h.T.Model.Table(loser).SeatTaken(0));
+  h.Win(OneLoss, 1, 0, 0);
+  EXPECT_EQ(h.Where("Bert"), winner);
+  EXPECT_EQ(h.Where("Dirk"), loser);
+}
+
+}  // namespace
+}  // namespace vkr::test

@@ -1,0 +1,291 @@
+// Sign-up and seating in the first round, the round-2 bye counts, and closing.
+#include <gtest/gtest.h>
+
+#include "engine/EngineHost.h"
+#include "engine/SignUp.h"
+#include "engine/Undo.h"
+
+namespace vkr::test {
+namespace {
+
+using S = std::vector<std::string>;
+
+int16_t SeatOf(const TTourney& t, int table, int seat) { return t.Model.Table(Winners, 0, table).Seat[seat]; }
+
+TEST(SignUp, LogsSeatsAndAnnounces) {
+  TEngineHost h;
+  h.Add({"Anna"});
+  EXPECT_EQ(h.Log(), (S{"Click: AddPlayer(Anna)", "    -> Player \"Anna\" added to table 50",
+                        "    -> UpdateWinnersRound",
+                        "    -> Posting \"" + kBullets + " Anna, Welcome to this Tournament. Please be seated at "
+                                                           "Table #50 by \"",
+                        "    -> UpdatePlayerState"}));
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Anna, Welcome to this Tournament. Please be seated at Table #50 by "}));
+  EXPECT_EQ(h.T.View.NewPlayerField, "");
+}
+
+TEST(SignUp, NamesAreCleanedAndLengthChecked) {
+  TEngineHost h;
+  h.Add({"Mr. Big!", "ABCDEFGHIJ_KLMNOPQ", "A!!!!!!!!!!!!!!!!!!!!", "B!!!!!!!!!!!!!!!!!!!", "!?  ", ""});
+  ASSERT_EQ(h.T.Model.PlayerCount(), 3);
+  EXPECT_EQ(h.T.Model.Player(0).Name, "MrBig");
+  EXPECT_EQ(h.T.Model.Player(1).Name, "ABCDEFGHIJ_KLMN");  // cut to 15
+  EXPECT_EQ(h.T.Model.Player(2).Name, "B");               // 20 typed characters are accepted
+  EXPECT_TRUE(h.Events().empty());                         // ignored names say nothing
+}
+
+TEST(SignUp, DuplicatesIgnoreCaseAndShowTheEntry) {
+  TEngineHost h;
+  h.Add({"Anna", "aNNA"});
+  EXPECT_EQ(h.T.Model.PlayerCount(), 1);
+  EXPECT_EQ(h.T.View.FindField, "aNNA");
+  EXPECT_EQ(h.T.View.FoundTable, 50);
+  EXPECT_EQ(h.T.View.FindResult, " W 1 / 50");
+  EXPECT_TRUE(h.Events().empty());
+  h.Add({"Bert"});  // the next sign-up clears the find field
+  EXPECT_EQ(h.T.View.FindField, "");
+}
+
+TEST(SignUp, BannedNamesAreRefused) {
+  TEngineHost h;
+  h.T.BannedPlayers.Add("Troll");
+  h.Add({"tROLL"});
+  EXPECT_EQ(h.T.Model.PlayerCount(), 0);
+  EXPECT_EQ(h.Events(), (S{"warning: That player is on the banned list, they will not be added to the tournament."}));
+}
+
+TEST(SignUp, TwoHundredFiftySixEntriesAtMost) {
+  TEngineHost h;
+  h.AddPlayers(256);
+  h.Mark();
+  h.Add({"Late"});
+  EXPECT_EQ(h.T.Model.PlayerCount(), 256);
+  EXPECT_EQ(h.Events(), (S{"warning: There is no more space in the bracket for more players."}));
+  EXPECT_EQ(h.Log(), (S{"Click: AddPlayer(Late)"}));
+}
+
+TEST(SignUp, OnePerTableUntilEveryTableIsTaken) {
+  TEngineHost h;
+  ASSERT_TRUE(h.T.OnePlayerPerTable);
+  for (int i = 1; i <= 130; ++i) h.Add({"P" + std::to_string(i)});
+  for (int i = 0; i < 128; ++i) {
+    EXPECT_EQ(SeatOf(h.T, i, 0), i);
+    if (i > 1) {
+      EXPECT_EQ(SeatOf(h.T, i, 1), kNoEntry);
+    }
+  }
+  EXPECT_FALSE(h.T.OnePlayerPerTable);
+  EXPECT_EQ(SeatOf(h.T, 0, 1), 128);
+  EXPECT_EQ(SeatOf(h.T, 1, 1), 129);
+}
+
+TEST(SignUp, VoidTablesAreSkipped) {
+  TEngineHost h;
+  h.T.VoidTables = {50, 52};
+  h.Add({"Anna", "Bert"});
+  EXPECT_EQ(h.TableOf("Anna").Number, 51);
+  EXPECT_EQ(h.TableOf("Bert").Number, 53);
+}
+
+TEST(SignUp, TablesFilledAfterTheStartStartAtOnce) {
+  TEngineHost h;
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Anna"});
+  h.T.Started = true;
+  h.Add({"Bert"});
+  EXPECT_EQ(h.TableOf("Bert").StartTime, h.Clock.Current);
+}
+
+TEST(TeamSignUp, AMemberWithoutPartnerIsCompletedByTheNextSingleName) {
+  TEngineHost h(ElimSingle, true);
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Anna/", "Cleo/Dirk", "Bert"});
+  ASSERT_EQ(h.T.Model.PlayerCount(), 2);
+  const TPlayer& first = h.T.Model.Player(0);
+  EXPECT_EQ(first.Name, "Anna/Bert");
+  EXPECT_EQ(first.Member1, "Anna");
+  EXPECT_EQ(first.Member2, "Bert");
+  EXPECT_EQ(h.T.Model.Player(1).Name, "Cleo/Dirk");
+  EXPECT_EQ(SeatOf(h.T, 0, 1), 1);  // the typed pair took the free seat, not the incomplete team
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Anna (waiting for a partner), Welcome to this Tournament. Please be seated "
+                                     "at Table #50 by ",
+                          kBullets + " Cleo/Dirk, Welcome to this Tournament. Please be seated at Table #50 by ",
+                          kBullets + " Anna/Bert, Welcome to this Tournament. Please be seated at Table #50 by "}));
+}
+
+TEST(TeamSignUp, MembersAreCheckedForDuplicatesAndBans) {
+  TEngineHost h(ElimSingle, true);
+  h.Add({"Anna/Bert", "Cleo/bert", "anna"});
+  EXPECT_EQ(h.T.Model.PlayerCount(), 1);
+  h.T.BannedPlayers.Add("Troll");
+  h.Add({"Cleo/Troll"});
+  EXPECT_EQ(h.T.Model.PlayerCount(), 1);
+  EXPECT_EQ(h.Events().back(),
+            "warning: That player is on the banned list, they will not be added to the tournament.");
+}
+
+TEST(SecondRoundByes, TenFirstRoundTables) {
+  TEngineHost h;
+  h.AddPlayers(20);
+  h.Close();
+  h.Mark();
+  TByeCounts c;
+  EXPECT_TRUE(Get2ndRoundByeStatus(h.T, &c));
+  EXPECT_EQ(c.PlayersInRound, 10);
+  EXPECT_EQ(c.TotalSeats, 16);
+  EXPECT_EQ(c.TablesEmpty, 8);
+  EXPECT_EQ(c.ByesToGo, 6);
+  EXPECT_EQ(h.Log(), (S{"    -> Get2ndRoundByeStatus", "        -> nPlayersInRound = 10",
+                        "        -> nTotalSeats = 16", "        -> nTablesEmpty = 8", "        -> nByesToGo = 6"}));
+  // A bye won in round 2, a full table there and a both-quit table in round 1.
+  TModel& m = h.T.Model;
+  m.SetSeat(TTableRef::Of(Winners, 1, 7), 0, 0);
+  m.SetResult(TTableRef::Of(Winners, 1, 7), 1);
+  m.SetSeat(TTableRef::Of(Winners, 1, 0), 0, 2);
+  m.SetSeat(TTableRef::Of(Winners, 1, 0), 1, 4);
+  m.SetResult(TTableRef::Of(Winners, 0, 9), 4);
+  EXPECT_TRUE(Get2ndRoundByeStatus(h.T, &c));
+  EXPECT_EQ(c.PlayersInRound, 9);
+  EXPECT_EQ(c.TotalSeats, 16);
+  EXPECT_EQ(c.TablesEmpty, 6);
+  EXPECT_EQ(c.ByesToGo, 6);
+}
+
+TEST(CloseSignups, NeedsEightEntries) {
+  TEngineHost h;
+  h.AddPlayers(7);
+  h.Mark();
+  h.Close();
+  EXPECT_EQ(h.Events(), (S{"info: You need at least 8 players/teams in your tourney before you can close it"}));
+  EXPECT_TRUE(h.Log().empty());
+  EXPECT_FALSE(h.T.SignupsClosed);
+}
+
+TEST(CloseSignups, AnsweringNoChangesNothing) {
+  TEngineHost h;
+  h.AddPlayers(8);
+  h.Mark();
+  h.Screen.Answers = {false};
+  h.Close();
+  EXPECT_EQ(h.Events(), (S{"ask: Are you sure that you want to close signups?\r\n\r\nThis action cannot be "
+                           "reversed. -> no"}));
+  EXPECT_EQ(h.Log(), (S{"Click: Close"}));
+  EXPECT_FALSE(h.T.SignupsClosed);
+  EXPECT_FALSE(h.T.Started);
+}
+
+TEST(CloseSignups, FixesTheFirstRoundAndStartsIt) {
+  TEngineHost h;
+  h.AddPlayers(9);
+  h.Mark();
+  h.Close();
+  const TRound& first = h.T.Model.Round(Winners, 0);
+  EXPECT_EQ(first.TableCount, 5);
+  EXPECT_TRUE(first.HasByeTable);
+  EXPECT_TRUE(h.T.SignupsClosed);
+  EXPECT_TRUE(h.T.Started);
+  EXPECT_EQ(h.T.StartedAt, h.Clock.Current);
+  EXPECT_EQ(h.T.ClosedAt, h.Clock.Current);
+  EXPECT_EQ(first.Tables[0].StartTime, h.Clock.Current);
+  EXPECT_EQ(first.Tables[4].StartTime, 0);  // the bye table holds one entry
+  EXPECT_EQ(h.Posts(), (S{kBullets + " This tournament is now CLOSED"}));
+  EXPECT_EQ(h.Files.Files["RecentPlayers.txt"], "P1\r\nP2\r\nP3\r\nP4\r\nP5\r\nP6\r\nP7\r\nP8\r\nP9\r\n");
+  // Closing again only announces it again.
+  h.Mark();
+  h.Close();
+  EXPECT_EQ(h.Log(), (S{"Click: Close", "    -> Posting \"" + kBullets + " This tournament is now CLOSED\""}));
+  EXPECT_TRUE(h.Events().empty());
+}
+
+TEST(CloseSignups, EmptySeatsBelowTheLastCountAsEntries) {
+  TEngineHost h;
+  h.AddPlayers(10);
+  TModel& m = h.T.Model;
+  // Move the last entry from table 4 seat 1 to table 6 seat 0: table 5 stays empty.
+  m.SetSeat(TTableRef::Of(Winners, 0, 4), 1, kNoEntry);
+  m.SetSeat(TTableRef::Of(Winners, 0, 6), 0, 9);
+  m.SetSlot(9, 0, TTableRef::Of(Winners, 0, 6), 0);
+  h.Close();
+  EXPECT_EQ(m.Round(Winners, 0).TableCount, 7);
+  EXPECT_TRUE(m.Round(Winners, 0).HasByeTable);
+}
+
+TEST(CloseSignups, TeamsRecordBothMembers) {
+  TEngineHost h(ElimSingle, true);
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Zed/Amy", "Bob/", "C1/C2", "D1/D2", "E1/E2", "F1/F2", "G1/G2", "H1/H2"});
+  h.Close();
+  EXPECT_EQ(h.Files.Files["RecentPlayers.txt"],
+            "Amy\r\nBob\r\nC1\r\nC2\r\nD1\r\nD2\r\nE1\r\nE2\r\nF1\r\nF2\r\nG1\r\nG2\r\nH1\r\nH2\r\nZed\r\n");
+}
+
+TEST(SeatNames, ErasingInSignupsRemovesTheEntry) {
+  TEngineHost h;
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Anna", "Bert", "Cleo"});
+  h.Mark();
+  SeatNameEnter(h.T, Winners, 0, 0, 0, "  ");
+  EXPECT_EQ(h.Log(), (S{"Key: Enter on player's name", "    -> New name is blank...", "    -> erasing \"Anna\" from sign-ups",
+                        "    -> UpdateWinnersRound", "    -> UpdatePlayerState"}));
+  ASSERT_EQ(h.T.Model.PlayerCount(), 2);
+  EXPECT_EQ(SeatOf(h.T, 0, 0), kNoEntry);
+  EXPECT_EQ(SeatOf(h.T, 0, 1), 0);  // Bert moved down one position in the list
+  EXPECT_EQ(SeatOf(h.T, 1, 0), 1);
+}
+
+TEST(SeatNames, ErasingKeepsTheBootedListOnTheSameEntries) {
+  TEngineHost h;
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Anna", "Bert", "Cleo", "Dirk"});
+  h.T.BootedPlayers = {1, 3};  // Bert and Dirk
+  SeatNameEnter(h.T, Winners, 0, 0, 0, "");  // Anna
+  EXPECT_EQ(h.T.BootedPlayers, (std::vector<int16_t>{0, 2}));
+  SeatNameEnter(h.T, Winners, 0, 0, 1, "");  // Bert
+  EXPECT_EQ(h.T.BootedPlayers, (std::vector<int16_t>{1}));
+  EXPECT_EQ(h.T.Model.Player(1).Name, "Dirk");
+}
+
+TEST(SeatNames, RenamingChecksDuplicatesAndAnnouncesInSignups) {
+  TEngineHost h;
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Anna", "Bert"});
+  h.Mark();
+  SeatNameEnter(h.T, Winners, 0, 0, 1, "anna");
+  EXPECT_EQ(h.T.Model.Player(1).Name, "Bert");
+  SeatNameEnter(h.T, Winners, 0, 0, 1, "Bertie");
+  EXPECT_EQ(h.T.Model.Player(1).Name, "Bertie");
+  EXPECT_EQ(h.Log(), (S{"Key: Enter on player's name", "    -> Edit name = anna", "    -> Existing player = Bert",
+                        "    -> Duplicate exists", "    -> UpdatePlayerState", "Key: Enter on player's name",
+                        "    -> Edit name = Bertie", "    -> Existing player = Bert", "    -> UpdateWinnersRound",
+                        "    -> Posting \"" + kBullets + " Bertie, Welcome to this Tournament. Please be seated at "
+                                                           "Table #50 by \"",
+                        "    -> UpdatePlayerState"}));
+}
+
+TEST(SeatNames, AfterClosingANameCannotBeErased) {
+  TEngineHost h;
+  h.AddPlayers(8);
+  h.Close();
+  h.Mark();
+  SeatNameEnter(h.T, Winners, 0, 0, 0, "");
+  EXPECT_EQ(h.T.Model.PlayerCount(), 8);
+  EXPECT_EQ(h.Events(), (S{"info: A player's name cannot be erased after closing.\r\n\r\nTo remove the player, "
+                           "right-mouse click on the player and select \"Remove Player\"."}));
+  EXPECT_EQ(SeatNameEscape(h.T, Winners, 0, 0, 0), "P1");
+}
+
+TEST(SignUp, AddingOrClosingEmptiesTheUndoHistory) {
+  TEngineHost h;
+  h.AddPlayers(8);
+  h.T.Model.PushSnapshot(TListKind::Undo, true);
+  h.T.Model.PushSnapshot(TListKind::Redo, false);
+  h.Add({"Nina"});
+  EXPECT_FALSE(CanUndo(h.T));
+  EXPECT_FALSE(CanRedo(h.T));
+  h.T.Model.PushSnapshot(TListKind::Undo, true);
+  h.Close();
+  EXPECT_FALSE(CanUndo(h.T));
+}
+
+}  // namespace
+}  // namespace vkr::test

@@ -1,0 +1,70 @@
+// The announcement chosen for an entry's current spot.
+#include <gtest/gtest.h>
+
+#include "engine/EngineHost.h"
+#include "engine/Status.h"
+
+namespace vkr::test {
+namespace {
+
+using S = std::vector<std::string>;
+
+TEST(PlayerStatus, ABootedEntryAlwaysGetsBoot) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.Win(Winners, 0, 0, 1);  // Anna lost and sits in the one-loss bracket
+  const int anna = h.Entry("Anna");
+  h.T.Model.SetBootStart(anna, h.Clock.Current - 35.0 / kSecondsPerDay);
+  h.Mark();
+  PostPlayerStatus(h.T, anna, true);
+  EXPECT_EQ(h.Posts(), (S{kBullets + " (At #91) Anna has 6:25 minutes to return. It is now :30 past the hour."}));
+}
+
+TEST(PlayerStatus, ByeTableAsksFirst) {
+  TEngineHost h(ElimSingle);
+  h.Add({"Anna", "Bert", "Cleo", "Dirk", "Emma", "Finn", "Gina", "Hugo", "Ivan"});
+  h.Close();
+  h.Mark();
+  h.Screen.Answers = {false, true};
+  const int ivan = h.Entry("Ivan");
+  PostPlayerStatus(h.T, ivan, true);
+  EXPECT_TRUE(h.Posts().empty());
+  PostPlayerStatus(h.T, ivan, true);
+  const std::string question =
+      "ask: The player is currently sitting at a bye.\r\nAre you sure you want to post the player's table without "
+      "declaring the bye first?";
+  EXPECT_EQ(h.Events(), (S{question + " -> no", question + " -> yes"}));
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Ivan, Welcome to this Tournament. Please be seated at Table #58 by "}));
+}
+
+TEST(PlayerStatus, LossKeysAfterALoss) {
+  TEngineHost h(ElimDouble);
+  h.SignUpEight();
+  h.Win(Winners, 0, 0, 0);
+  h.Win(Winners, 0, 1, 0);
+  h.Mark();
+  PostPlayerStatus(h.T, h.Entry("Bert"), true);
+  PostPlayerStatus(h.T, h.Entry("Dirk"), true);
+  PostPlayerStatus(h.T, h.Entry("Emma"), true);
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Bert and Dirk, you have another chance at Table #91 for Round 2 (Set match to "
+                                     "3 points, Time:30)",
+                          kBullets + " Dirk and Bert, you have another chance at Table #91 for Round 2 (Set match to "
+                                     "3 points, Time:30)",
+                          kBullets + " Emma, Welcome to this Tournament. Please be seated at Table #52 by "}));
+}
+
+TEST(PlayerStatus, FinalsKeysAtTheGrandFinal) {
+  TEngineHost h(ElimSingle);
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.Win(Winners, 1, 0, 0);
+  h.Mark();
+  PostPlayerStatus(h.T, h.Entry("Anna"), true);
+  h.Win(Winners, 1, 1, 0);
+  EXPECT_EQ(h.Posts(), (S{kBullets + " Anna, you will be playing next at Table #150 for the FINALS (Time:30)",
+                          kBullets + " Emma and Anna are assigned to Table #150 for the FINALS (Set match to 5 "
+                                     "points, Time:30)"}));
+}
+
+}  // namespace
+}  // namespace vkr::test

@@ -1,0 +1,111 @@
+// Token expansion of one template line.
+#include <gtest/gtest.h>
+
+#include "engine/EngineHost.h"
+#include "messages/Templates.h"
+
+namespace vkr::test {
+namespace {
+
+struct ExpandTokens_ : ::testing::Test {
+  TEngineHost H;
+  MessageContext C;
+  void SetUp() override {
+    C.PlayerName = "Alice";
+    C.OpponentName = "Bob";
+    C.Row = 3;
+    C.TableNumber = 42;
+    C.StartTimeText = "8pm";
+    C.RulesTimeText = "7:55";
+    C.HostName = "Hosty";
+    C.CoHostName = "Co";
+    C.BootSecondsLeft = 425;
+    C.MinutesLeft = 12;
+    for (int i = 0; i < kPointsRows; ++i) {
+      C.MatchPoints[static_cast<size_t>(i)] = i + 1;
+      C.TimeLimits[static_cast<size_t>(i)] = 30 + i;
+    }
+    H.T.ExtraClockOffsets = {1.0 / 24, -27.0 / 24};
+  }
+  std::string X(const std::string& templ) { return ExpandTokens(H.T, templ, C); }
+};
+
+TEST_F(ExpandTokens_, EveryToken) {
+  EXPECT_EQ(X("%p|%o|%t|%r|%m|%f|%d|%b|%x|%n|%l|%g|%e|%w|%<|%>|%s|%u|%h|%k|%?"),
+            "Alice|Bob|42|Round 4|4|15|33|7:05|12|:30|20:30|1:30|19:30|23:30|12/5/2026|12/6/2026|8pm|7:55|Hosty|Co|"
+            "Default");
+  EXPECT_EQ(X("A%cB"), "A\r\nB");
+}
+
+TEST_F(ExpandTokens_, TokensIgnoreCaseAndCapNamesUpperCasesNames) {
+  EXPECT_EQ(X("%P and %O at %T"), "Alice and Bob at 42");
+  H.T.CapNames = true;
+  C.PlayerName = "\xe9mile";  // é becomes É by the ANSI rules
+  EXPECT_EQ(X("%p and %o, %h"), "\xc9MILE and BOB, Hosty");
+}
+
+TEST_F(ExpandTokens_, PercentSignsThatMakeNoToken) {
+  EXPECT_EQ(X("50%"), "50%");
+  EXPECT_EQ(X("%z%a%i%j%q%v%y%9%0% %."), "%z%a%i%j%q%v%y%9%0% %.");
+  EXPECT_EQ(X("%%p"), "%Alice");
+  EXPECT_EQ(X("%%%"), "%%%");
+  EXPECT_EQ(X(""), "");
+}
+
+TEST_F(ExpandTokens_, TimesAndBootMinutes) {
+  C.BootSecondsLeft = 65;
+  H.Clock.Current = EncodeDateTime(2026, 12, 5, 14, 7, 59);
+  EXPECT_EQ(X("%b Time%n"), "1:05 Time:07");
+  C.BootSecondsLeft = 0;
+  EXPECT_EQ(X("%b"), "0:00");
+}
+
+TEST_F(ExpandTokens_, RowsOutsideTheListsGiveNoPoints) {
+  C.Row = 15;
+  EXPECT_EQ(X("[%m|%d|%f]"), "[||15]");
+}
+
+TEST_F(ExpandTokens_, PostMarkerStaysOnlyAtTheStart) {
+  EXPECT_EQ(X("%!Hi %p"), "%!Hi Alice");
+  EXPECT_EQ(X("Hi%! %p"), "Hi Alice");
+}
+
+TEST_F(ExpandTokens_, ValuesHoldingTokensCannotLoop) {
+  C.HostName = "%h";
+  EXPECT_EQ(X("by %h."), "by %h.");
+  C.HostName = "%k";
+  C.CoHostName = "%h";
+  std::string text = X("by %h.");
+  EXPECT_EQ(text.substr(0, 3), "by ");
+  EXPECT_LT(text.size(), 200U);
+  C.HostName = "[%p]";  // other tokens in a value are expanded
+  EXPECT_EQ(X("%h"), "[Alice]");
+}
+
+TEST_F(ExpandTokens_, RoundNamesOfTheMessages) {
+  C.Row = 13;
+  EXPECT_EQ(X("%r"), "the SEMI-FINALS");
+  C.Row = 14;
+  EXPECT_EQ(X("%r"), "the FINALS");
+
+  TEngineHost d(ElimDouble), t(ElimTriple);
+  for (TEngineHost* h : {&d, &t}) h->SignUpEight();  // winners final 2, one-loss final 4, two-loss final 6
+  MessageContext c;
+  c.Row = 2;
+  c.TableNumber = 2;
+  EXPECT_EQ(ExpandTokens(d.T, "%r", c), "the WINNER'S FINALS");
+  c.TableNumber = 3;
+  EXPECT_EQ(ExpandTokens(d.T, "%r", c), "Round 3");
+  c.TableNumber = 5;  // 1 mod 4
+  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the WINNER'S FINALS");
+  c.Row = 4;
+  c.TableNumber = 6;  // 2 mod 4
+  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the QUARTER FINALS");
+  c.TableNumber = 7;
+  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "Round 5");
+  c.Row = 6;
+  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the QUARTER FINALS");
+}
+
+}  // namespace
+}  // namespace vkr::test
