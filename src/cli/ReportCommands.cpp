@@ -27,7 +27,7 @@ void Export(TScriptHost& h, const TCommandLine& line) {
 }
 
 // The grid, the byes list and the count of entries in play, as the status panels show them.
-void Points(TScriptHost& h, const TCommandLine& line) {
+void ShowPointsGrid(TScriptHost& h, const TCommandLine& line) {
   ExpectCount(line, 0, 0);
   for (const TPointsGridRow& row : PointsGridRows(h.T)) PrintLine(h.Out, "grid: ", row.Name + " | " + row.Points);
   for (const TByesListRow& row : ByesListRows(h.T)) PrintLine(h.Out, "byes: ", row.Name + " | " + row.Rounds);
@@ -64,7 +64,7 @@ void Type(TScriptHost& h, const TCommandLine& line) {
 
 void RegisterReportCommands(TCommandTable& table) {
   table["export"] = Export;
-  table["points"] = Points;
+  table["points-grid"] = ShowPointsGrid;
   table["points-edit"] = PointsEdit;
   table["type"] = Type;
 }
