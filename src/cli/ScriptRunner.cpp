@@ -7,6 +7,7 @@
 #include "base/Text.h"
 #include "cli/Commands.h"
 #include "cli/ScriptHost.h"
+#include "formats/FormatMenu.h"
 
 namespace vkr::cli {
 namespace {
@@ -31,6 +32,9 @@ TCommandLine Parse(const std::string& raw) {
 int RunScript(std::istream& script, std::ostream& out, std::ostream& err) {
   const TCommandTable commands = AllCommands();
   TScriptHost host(out);
+  // As the host window does at start: the Format menu from the store, and
+  // the built-in format applied.
+  RebuildFormatMenu(host.T, "Default");
   std::string raw;
   int lineNumber = 0;
   while (std::getline(script, raw)) {

@@ -119,6 +119,7 @@ bool GiveSecondRoundBye(TTourney& t, const TDecided& d, bool& byeGiven) {
   }
   WriteLogLine(t, "CRITICAL PROBLEM: Could not find a table for winner for next round");
   t.Ports.Screen->Error("CRITICAL PROBLEM: Could not find a table for the next assign in winner's bracket");
+  SaveTournament(t);  // the result stays, so the file must hold it too
   return false;
 }
 

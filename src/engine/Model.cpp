@@ -30,7 +30,7 @@ int TPlayer::LastSlot() const {
 
 int TPlayer::CurrentSlot() const {
   int k = 0;
-  while (k < 14 && Tables[static_cast<size_t>(k + 1)].IsSet()) ++k;
+  while (k < kSlots - 1 && Tables[static_cast<size_t>(k + 1)].IsSet()) ++k;
   return k;
 }
 

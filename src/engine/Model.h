@@ -79,7 +79,9 @@ struct TPlayer {
 
   // The last filled slot (slots fill without gaps from 0); -1 when none.
   int LastSlot() const;
-  // The slot k at which the entry sits now: k advances while k < 14 and slot k + 1 is filled.
+  // The slot the entry sits at now: the last filled one, slot 0 when none.
+  // (A triple elimination of more than 192 entries seats its two-loss
+  // champion at the grand final in slot 15.)
   int CurrentSlot() const;
 };
 

@@ -5,7 +5,7 @@
 #include "engine/Structure.h"
 #include "engine/Tourney.h"
 #include "messages/Templates.h"
-#include "timing/ClockPort.h"
+#include "timing/Boots.h"
 
 namespace vkr {
 namespace {
@@ -36,7 +36,7 @@ void PostPlayerStatus(TTourney& t, int entry, bool automatic) {
   c.Row = PointsRow(t, k, ref.Bracket);
 
   if (p.BootStart != 0) {
-    c.BootSecondsLeft = static_cast<int32_t>(t.Format.BootTime * 60 - SecondsBetween(t.Ports.Clock->Now(), p.BootStart));
+    c.BootSecondsLeft = BootSecondsLeft(t, entry);
     Announce(t, t.Messages[MsgBoot], automatic);
     return;
   }

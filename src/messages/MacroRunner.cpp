@@ -15,6 +15,7 @@
 #include "messages/MacroText.h"
 #include "messages/Templates.h"
 #include "storage/ActionLog.h"
+#include "timing/Boots.h"
 #include "timing/ClockPort.h"
 
 namespace vkr {
@@ -58,13 +59,6 @@ void SetRunning(TTourney& t, bool running) {
 }
 
 // An entry that is not booted has its whole boot time left.
-int32_t BootSecondsLeft(const TTourney& t, const TPlayer& p) {
-  int64_t left = int64_t{t.Format.BootTime} * 60;
-  if (p.BootStart != 0) left -= SecondsBetween(t.Ports.Clock->Now(), p.BootStart);
-  left = std::clamp<int64_t>(left, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
-  return static_cast<int32_t>(left);
-}
-
 }  // namespace
 
 void MacroClick(TTourney& t, const std::string& name) {
@@ -92,7 +86,7 @@ void PlayerMacroClick(TTourney& t, int entry, const std::string& name) {
     if (other != kNoEntry) context.OpponentName = t.Model.Player(other).Name;
     context.Row = PointsRow(t, round, ref.Bracket);
   }
-  context.BootSecondsLeft = BootSecondsLeft(t, p);
+  context.BootSecondsLeft = BootSecondsLeft(t, entry);
   WriteLogLine(t, "Click: Player \"" + p.Name + "\" macro - \"" + name + "\"");
   RunLines(t, name, context, false);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
@@ -20,6 +21,14 @@ void BootReturned(TTourney& t, int entry) {
   booted.erase(std::remove(booted.begin(), booted.end(), entry), booted.end());
   m.SetBootStart(entry, 0);
   t.Ports.Screen->ControlsChanged();
+}
+
+int32_t BootSecondsLeft(const TTourney& t, int entry) {
+  const TPlayer& p = t.Model.Player(entry);
+  int64_t left = int64_t{t.Format.BootTime} * 60;
+  if (p.BootStart != 0) left -= SecondsBetween(t.Ports.Clock->Now(), p.BootStart);
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(left, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 }  // namespace vkr
