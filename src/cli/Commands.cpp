@@ -15,6 +15,7 @@ TCommandTable AllCommands() {
   RegisterFormatCommands(table);
   RegisterLobbyCommands(table);
   RegisterMacroCommands(table);
+  RegisterReportCommands(table);
   return table;
 }
 
