@@ -1,6 +1,7 @@
 #include "storage/PlayerPoints.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 
 #include "base/Text.h"
@@ -37,14 +38,26 @@ int64_t WinOfWinBonus(const TTourney& t, int slot, int bracket) {
   return 0;
 }
 
-int32_t PointsOf(const TTourney& t, const TPlayer& p) {
+// Points rows of every bracket and round, worked out once per refresh: the
+// refresh runs before every save, so once per click for 256 entries.
+using TRowTable = std::array<uint8_t, kBrackets * kRounds>;
+
+TRowTable RowsOf(const TTourney& t) {
+  TRowTable rows{};
+  for (int b = 0; b < kBrackets; ++b) {
+    for (int r = 0; r < kRounds; ++r) rows[static_cast<size_t>(b * kRounds + r)] = static_cast<uint8_t>(PointsRow(t, r, b));
+  }
+  return rows;
+}
+
+int32_t PointsOf(const TTourney& t, const TRowTable& rows, const TPlayer& p) {
   if (p.Disqualified) return 0;
   const TPlayerPointsSettings& s = t.Format.PlayerPoints;
   int64_t total = 0;
   for (int r = 0; r < kScoredSlots && p.Tables[static_cast<size_t>(r)].IsSet(); ++r) {
     const TTableRef ref = p.Tables[static_cast<size_t>(r)];
     const TTable& table = t.Model.Table(ref);
-    const auto k = static_cast<size_t>(PointsRow(t, ref.Round, ref.Bracket));
+    const size_t k = rows[static_cast<size_t>(ref.Bracket * kRounds + ref.Round)];
     const int seat = p.Seats[static_cast<size_t>(r)] != 0 ? 1 : 0;
     const bool won = table.Result == seat + 1;
     if (won) total += WinOfWinBonus(t, r, ref.Bracket);
@@ -76,9 +89,10 @@ int32_t ClampPoints(int64_t total) {
 void UpdatePlayerState(TTourney& t) {
   WriteLogLine(t, "    -> UpdatePlayerState");
   int active = 0;
+  const TRowTable rows = RowsOf(t);
   for (int i = 0; i < t.Model.PlayerCount(); ++i) {
     const TPlayer& p = t.Model.Player(i);
-    t.Model.SetPoints(i, PointsOf(t, p));
+    t.Model.SetPoints(i, PointsOf(t, rows, p));
     if (InPlay(t.Model, p)) ++active;
   }
   t.Points.ActiveCount = active;
