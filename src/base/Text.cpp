@@ -120,4 +120,13 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::string JoinLinesCrLf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
 }  // namespace vkr

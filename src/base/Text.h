@@ -36,5 +36,7 @@ bool TryParseInt(std::string_view text, int32_t& value);
 
 // Splits at CR LF, CR or LF; a trailing line end gives no empty last line.
 std::vector<std::string> SplitLines(std::string_view text);
+// Each line followed by CR LF, as the program's text files are written.
+std::string JoinLinesCrLf(const std::vector<std::string>& lines);
 
 }  // namespace vkr

@@ -11,11 +11,16 @@ const std::string& TCommandLine::Arg(size_t i) const {
 
 TCommandTable AllCommands() {
   TCommandTable table;
-  RegisterEngineCommands(table);
-  RegisterFormatCommands(table);
-  RegisterLobbyCommands(table);
-  RegisterMacroCommands(table);
-  RegisterStorageCommands(table);
+  // Each subsystem registers into a table of its own, so that one command
+  // name taken twice is caught rather than silently replaced.
+  for (auto add : {RegisterEngineCommands, RegisterFormatCommands, RegisterLobbyCommands, RegisterMacroCommands,
+                   RegisterReportCommands}) {
+    TCommandTable part;
+    add(part);
+    for (auto& [name, command] : part) {
+      if (!table.emplace(name, std::move(command)).second) throw std::logic_error("command registered twice: " + name);
+    }
+  }
   return table;
 }
 

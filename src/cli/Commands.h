@@ -32,6 +32,7 @@ void RegisterLobbyCommands(TCommandTable& table);
 // The lobby's options of `option NAME on|off`; false for another name.
 bool SetLobbyOption(TScriptHost& h, const std::string& name, bool on);
 void RegisterMacroCommands(TCommandTable& table);
+void RegisterReportCommands(TCommandTable& table);
 void RegisterStorageCommands(TCommandTable& table);
 
 // All commands of every subsystem.

@@ -51,7 +51,8 @@ struct TTable {
   bool Reminded15 = false, Reminded10 = false, Reminded5 = false;
 
   bool operator==(const TTable&) const = default;
-  bool Decided() const { return Result > 0 && Result < 4; }
+  // Only 1 and 2 name a seat; any other value (3 from a damaged file) is no result to read seats from.
+  bool Decided() const { return Result == 1 || Result == 2; }
   bool SeatTaken(int s) const { return Seat[s] != kNoEntry; }
   int16_t Winner() const { return Decided() ? Seat[Result - 1] : kNoEntry; }
   int16_t Loser() const { return Decided() ? Seat[Result & 1] : kNoEntry; }

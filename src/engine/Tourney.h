@@ -16,6 +16,7 @@
 #include "lobby/LobbyState.h"
 #include "messages/MacroState.h"
 #include "messages/MessageContext.h"
+#include "storage/PointsState.h"
 
 namespace vkr {
 
@@ -61,10 +62,6 @@ struct TStorageState {
   std::string FileName;  // the tournament file; empty: nothing is written
   bool SkipBackupOnNextSave = false;
   bool FlushOnSave = true;  // flush the tournament file to disk before renaming it
-};
-
-struct TPointsState {
-  int32_t ActiveCount = 0;
 };
 
 struct TTourney {
