@@ -30,10 +30,55 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, sep);
 }
 
+void SyncFolderOf(const std::string& path) {
+  int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
+// Writes the whole content into an open file of oldSize bytes from its start
+// and cuts it there.
+bool Overwrite(int fd, off_t oldSize, std::string_view bytes, bool flush) {
+  if (!WriteAll(fd, bytes)) return false;
+  const auto size = static_cast<off_t>(bytes.size());
+  if (size < oldSize && ::ftruncate(fd, size) != 0) return false;
+  return !flush || ::fdatasync(fd) == 0;
+}
+
+// A file in the path's folder for the new content, open for writing at its
+// start: the old backup's file when it has no other name (under a fixed name,
+// as creating a file costs more than the whole write), else a new one made
+// readable. -1 on failure; oldSize is the file's size.
+int OpenTemporary(const std::string& path, const std::string& backup, std::string& temp, off_t& oldSize) {
+  temp = path + ".saving";
+  if (::rename(backup.c_str(), temp.c_str()) == 0) {
+    int fd = ::open(temp.c_str(), O_WRONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1) {
+      oldSize = st.st_size;
+      return fd;
+    }
+    // Still linked elsewhere (or not a plain file): never write into it.
+    if (fd >= 0) ::close(fd);
+    ::unlink(temp.c_str());
+  }
+  temp = path + ".XXXXXX";
+  oldSize = 0;
+  int fd = ::mkstemp(temp.data());
+  if (fd >= 0 && ::fchmod(fd, 0644) != 0) {
+    ::close(fd);
+    ::unlink(temp.c_str());
+    return -1;
+  }
+  return fd;
+}
+
 }  // namespace
 
 bool TPosixFileSystem::AppendWriteThrough(const std::string& path, std::string_view bytes) {
-  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_DSYNC | O_CLOEXEC, 0644);
+  int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | (WriteThrough ? O_DSYNC : 0) | O_CLOEXEC, 0644);
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes);
   ::close(fd);
@@ -80,13 +125,26 @@ bool TPosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view
     ::unlink(temp.c_str());
     return false;
   }
-  if (flush) {
-    int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-      ::fsync(dir);
-      ::close(dir);
-    }
+  if (flush) SyncFolderOf(path);
+  return true;
+}
+
+bool TPosixFileSystem::WriteFileKeepingBackup(const std::string& path, const std::string& backup,
+                                              std::string_view bytes, bool flush) {
+  std::string temp;
+  off_t oldSize = 0;
+  int fd = OpenTemporary(path, backup, temp, oldSize);
+  if (fd < 0) return false;
+  // The backup is the file as it stands; a folder without hard links gets a copy.
+  if (FileExists(path) && ::link(path.c_str(), backup.c_str()) != 0) CopyFile(path, backup);
+  bool ok = Overwrite(fd, oldSize, bytes, flush);
+  ok = ::close(fd) == 0 && ok;
+  if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(temp.c_str());
+    return false;
   }
+  if (flush) SyncFolderOf(path);
   return true;
 }
 

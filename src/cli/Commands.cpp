@@ -14,7 +14,7 @@ TCommandTable AllCommands() {
   // Each subsystem registers into a table of its own, so that one command
   // name taken twice is caught rather than silently replaced.
   for (auto add : {RegisterEngineCommands, RegisterFormatCommands, RegisterLobbyCommands, RegisterMacroCommands,
-                   RegisterReportCommands}) {
+                   RegisterReportCommands, RegisterStorageCommands}) {
     TCommandTable part;
     add(part);
     for (auto& [name, command] : part) {

@@ -33,6 +33,7 @@ void RegisterLobbyCommands(TCommandTable& table);
 bool SetLobbyOption(TScriptHost& h, const std::string& name, bool on);
 void RegisterMacroCommands(TCommandTable& table);
 void RegisterReportCommands(TCommandTable& table);
+void RegisterStorageCommands(TCommandTable& table);
 
 // All commands of every subsystem.
 TCommandTable AllCommands();

@@ -5,13 +5,16 @@
 #include <iostream>
 #include <system_error>
 
+#include "cli/FileInspect.h"
 #include "cli/ScriptRunner.h"
 
 namespace vkr::cli {
 namespace {
 
 const char* const kUsage =
-    "usage: vkr play SCRIPT     run host commands from SCRIPT (- for standard input)\n";
+    "usage: vkr play SCRIPT     run host commands from SCRIPT (- for standard input)\n"
+    "       vkr check FILE.vkr  load a tournament file; exit 1 with the error when it does not load\n"
+    "       vkr dump FILE.vkr   print a tournament file's content as JSON\n";
 
 int Play(const char* path) {
   if (std::strcmp(path, "-") == 0) return RunScript(std::cin, std::cout, std::cerr);
@@ -24,9 +27,10 @@ int Play(const char* path) {
 }
 
 // A run that cannot even set up its host (no temporary folder) stops cleanly.
-int PlayChecked(const char* path) {
+template <typename Run>
+int Checked(Run run) {
   try {
-    return Play(path);
+    return run();
   } catch (const std::system_error& e) {
     std::cerr << "vkr: " << e.what() << '\n';
     return 1;
@@ -36,7 +40,17 @@ int PlayChecked(const char* path) {
 }  // namespace
 
 int Main(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[1], "play") == 0) return PlayChecked(argv[2]);
+  if (argc != 3) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  const char* command = argv[1];
+  const char* path = argv[2];
+  if (std::strcmp(command, "play") == 0) return Checked([&] { return Play(path); });
+  if (std::strcmp(command, "check") == 0) return Checked([&] { return CheckTournamentFile(path, std::cerr); });
+  if (std::strcmp(command, "dump") == 0) {
+    return Checked([&] { return DumpTournamentFile(path, std::cout, std::cerr); });
+  }
   std::cerr << kUsage;
   return 2;
 }

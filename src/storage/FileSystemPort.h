@@ -16,6 +16,14 @@ class TFileSystemPort {
   // Replaces a file: a temporary file in the same folder, flushed to disk when
   // flush is set, renamed over the target. Never leaves a torn file.
   virtual bool WriteFileAtomic(const std::string& path, std::string_view bytes, bool flush) = 0;
+  // WriteFileAtomic that first keeps the file's previous content as backup
+  // (when there is one; a failed backup does not stop the write). An adapter
+  // may keep the previous file itself as the backup instead of copying it.
+  virtual bool WriteFileKeepingBackup(const std::string& path, const std::string& backup, std::string_view bytes,
+                                      bool flush) {
+    CopyFile(path, backup);
+    return WriteFileAtomic(path, bytes, flush);
+  }
   virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;

@@ -1,0 +1,14 @@
+#pragma once
+// `vkr check` and `vkr dump`: a tournament file loaded without writing
+// anything (no log, no backup); a load error goes to err.
+#include <ostream>
+#include <string>
+
+namespace vkr::cli {
+
+// 0 when the file loads, else 1.
+int CheckTournamentFile(const std::string& path, std::ostream& err);
+// Prints DumpJson of the loaded tournament; 0, or 1 when it does not load.
+int DumpTournamentFile(const std::string& path, std::ostream& out, std::ostream& err);
+
+}  // namespace vkr::cli

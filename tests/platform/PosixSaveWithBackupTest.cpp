@@ -1,0 +1,54 @@
+// Real files: the tournament file replaced with its previous content kept as
+// the backup, never writing into a file that another name still refers to.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "posix/PosixFileSystem.h"
+
+namespace vkr {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Read(const fs::path& path) {
+  std::ostringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+TEST(PosixSaveWithBackup, KeepsThePreviousContentWithoutTouchingOtherNames) {
+  const fs::path folder = fs::temp_directory_path() / ("vkr-posix-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const fs::path main = folder / "t.vkr", backup = folder / "t.~vkr", other = folder / "kept.vkr";
+  TPosixFileSystem files;
+  auto save = [&](const char* text, bool flush) { return files.WriteFileKeepingBackup(main, backup, text, flush); };
+  ASSERT_TRUE(save("first", true));
+  EXPECT_FALSE(fs::exists(backup)) << "nothing to keep before the first save";
+  ASSERT_TRUE(save("second, longer", false));
+  EXPECT_EQ(Read(backup), "first");
+  ASSERT_TRUE(save("third", true));
+  EXPECT_EQ(Read(main), "third");
+  EXPECT_EQ(Read(backup), "second, longer");
+  EXPECT_EQ(fs::hard_link_count(main) + fs::hard_link_count(backup), 2u);
+
+  fs::create_hard_link(backup, other);
+  ASSERT_TRUE(save("fourth", false));
+  EXPECT_EQ(Read(other), "second, longer") << "a backup with another name is not reused";
+  // Main file and backup as two names of one file, as after a crash mid-save.
+  fs::remove(backup);
+  fs::create_hard_link(main, backup);
+  ASSERT_TRUE(save("fifth", false));
+  EXPECT_EQ(Read(backup), "fourth");
+  EXPECT_EQ(Read(main), "fifth");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3) << "no temporary file left";
+
+  EXPECT_FALSE(files.WriteFileKeepingBackup(folder / "missing/t.vkr", folder / "missing/t.~vkr", "x", false));
+  fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace vkr
