@@ -2,6 +2,7 @@
 
 #include "cli/Dump.h"
 #include "cli/ScriptHost.h"
+#include "storage/ReportExport.h"
 #include "storage/TournamentFile.h"
 
 namespace vkr::cli {
@@ -38,6 +39,18 @@ bool LoadReadOnly(TScriptHost& host, const std::string& path) {
 int CheckTournamentFile(const std::string& path, std::ostream& err) {
   TScriptHost host(err);
   return LoadReadOnly(host, path) ? 0 : 1;
+}
+
+int ReportTournamentFile(const std::string& kind, const std::string& path, const std::string& outPath,
+                         std::ostream& err) {
+  TReportKind report;
+  if (kind == "text") report = TReportKind::Text;
+  else if (kind == "csv") report = TReportKind::Csv;
+  else if (kind == "points") report = TReportKind::PointsSummary;
+  else return 2;
+  TScriptHost host(err);
+  if (!LoadReadOnly(host, path)) return 1;
+  return ExportReport(host.T, report, outPath) ? 0 : 1;
 }
 
 int DumpTournamentFile(const std::string& path, std::ostream& out, std::ostream& err) {

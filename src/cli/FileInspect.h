@@ -10,5 +10,10 @@ namespace vkr::cli {
 int CheckTournamentFile(const std::string& path, std::ostream& err);
 // Prints DumpJson of the loaded tournament; 0, or 1 when it does not load.
 int DumpTournamentFile(const std::string& path, std::ostream& out, std::ostream& err);
+// Writes the text ("text"), CSV ("csv") or points ("points") report of a
+// tournament file to outPath; 0, 1 when it does not load or nothing was
+// written, 2 for an unknown kind.
+int ReportTournamentFile(const std::string& kind, const std::string& path, const std::string& outPath,
+                         std::ostream& err);
 
 }  // namespace vkr::cli

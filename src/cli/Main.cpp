@@ -7,6 +7,7 @@
 
 #include "cli/FileInspect.h"
 #include "cli/ScriptRunner.h"
+#include "base/Paths.h"
 
 namespace vkr::cli {
 namespace {
@@ -14,7 +15,9 @@ namespace {
 const char* const kUsage =
     "usage: vkr play SCRIPT     run host commands from SCRIPT (- for standard input)\n"
     "       vkr check FILE.vkr  load a tournament file; exit 1 with the error when it does not load\n"
-    "       vkr dump FILE.vkr   print a tournament file's content as JSON\n";
+    "       vkr dump FILE.vkr   print a tournament file's content as JSON\n"
+    "       vkr report text|csv|points FILE.vkr [-o OUT]\n"
+    "                           write a report of a tournament file (default OUT: FILE with .txt or .csv)\n";
 
 int Play(const char* path) {
   if (std::strcmp(path, "-") == 0) return RunScript(std::cin, std::cout, std::cerr);
@@ -37,9 +40,22 @@ int Checked(Run run) {
   }
 }
 
+int Report(int argc, char** argv) {
+  if (argc != 4 && !(argc == 6 && std::strcmp(argv[4], "-o") == 0)) {
+    std::cerr << kUsage;
+    return 2;
+  }
+  const std::string kind = argv[2], path = argv[3];
+  const std::string out = argc == 6 ? argv[5] : ChangeFileExt(path, kind == "csv" ? ".csv" : ".txt");
+  int code = Checked([&] { return ReportTournamentFile(kind, path, out, std::cerr); });
+  if (code == 2) std::cerr << kUsage;
+  return code;
+}
+
 }  // namespace
 
 int Main(int argc, char** argv) {
+  if (argc >= 2 && std::strcmp(argv[1], "report") == 0) return Report(argc, argv);
   if (argc != 3) {
     std::cerr << kUsage;
     return 2;

@@ -22,6 +22,8 @@ constexpr int kRounds = 15;
 constexpr int kTablesPerRound = 128;
 constexpr int kSlots = 16;
 constexpr int kMinEntriesToClose = 8;
+// Table numbers beyond any lobby's count; files with larger ones are refused.
+constexpr int32_t kMaxTableNumber = 65535;
 // Rows of the three bracket views: the tables a seat search may use.
 constexpr int kSearchTables[kBrackets] = {128, 64, 48};
 

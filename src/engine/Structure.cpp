@@ -63,7 +63,7 @@ void CountRound(TModel& m, int bracket, int r, bool oneTableClause, bool byesInR
     } else if (m.Round(bracket, r).HasByeTable) {
       m.SetHasByeTable(bracket, r, false);
       ++n;
-    } else if (m.Round(bracket, r).TableCount < kTablesPerRound) {
+    } else if (m.Round(bracket, r).TableCount < kSearchTables[bracket]) {
       m.SetHasByeTable(bracket, r, true);
       m.SetTableCount(bracket, r, m.Round(bracket, r).TableCount + 1);
     }

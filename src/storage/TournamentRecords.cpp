@@ -18,6 +18,8 @@ TFileTable ReadTable(TByteReader& in, size_t players) {
   table.FinishTime = in.Double();
   // The engine takes the winner as Seat[Result - 1]: only these results exist.
   AbortUnless(table.Result == 0 || table.Result == 1 || table.Result == 2 || table.Result == 4);
+  // Lobby table numbers are small; the seat search keeps a flag per number.
+  AbortUnless(table.Number >= 0 && table.Number <= kMaxTableNumber);
   for (int32_t seat : table.Seat) AbortUnless(seat == -1 || (seat >= 0 && static_cast<size_t>(seat) < players));
   return table;
 }

@@ -93,7 +93,8 @@ TEST_F(HostileFiles, ValuesOutOfRangeAreRefused) {
       {RoundOffset(FGood, Winners, 1) + 4, -1, "Operation aborted"},
       {table + 4, 3, "Operation aborted"}, {table + 4, -1, "Operation aborted"},  // results
       {table + 8, 12, "Operation aborted"}, {table + 12, -2, "Operation aborted"},  // seats
-      {table + 12, INT32_MAX, "Operation aborted"}, {table + 12, -1, "loaded"}};
+      {table + 12, INT32_MAX, "Operation aborted"}, {table + 12, -1, "loaded"},
+      {table, INT32_MAX, "Operation aborted"}, {table, -5, "Operation aborted"}};  // table numbers
   for (const auto& c : cases) EXPECT_EQ(Load(Patched(FGood, c.Offset, c.Value)), c.Reason) << c.Offset << " " << c.Value;
   TTestHost single;
   BuildStoredTourney(single, {"s.vkr", ElimSingle, false, 8, 0});
