@@ -114,12 +114,10 @@ bool TPosixFileSystem::ReadFile(const std::string& path, std::string& bytes, siz
   return true;
 }
 
-bool TPosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes, bool flush) {
-  std::string temp = path + ".XXXXXX";
-  int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  bool ok = WriteAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && (!flush || ::fsync(fd) == 0);
-  ok = ::close(fd) == 0 && ok;
+// Closes the written temporary file and renames it over path; a failed
+// write or rename removes the temporary file and leaves path as it was.
+static bool ReplaceWithTemporary(int fd, bool written, const std::string& temp, const std::string& path, bool flush) {
+  bool ok = ::close(fd) == 0 && written;
   if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
   if (!ok) {
     ::unlink(temp.c_str());
@@ -127,6 +125,14 @@ bool TPosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view
   }
   if (flush) SyncFolderOf(path);
   return true;
+}
+
+bool TPosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes, bool flush) {
+  std::string temp = path + ".XXXXXX";
+  int fd = ::mkstemp(temp.data());
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && (!flush || ::fsync(fd) == 0);
+  return ReplaceWithTemporary(fd, ok, temp, path, flush);
 }
 
 bool TPosixFileSystem::WriteFileKeepingBackup(const std::string& path, const std::string& backup,
@@ -137,15 +143,7 @@ bool TPosixFileSystem::WriteFileKeepingBackup(const std::string& path, const std
   if (fd < 0) return false;
   // The backup is the file as it stands; a folder without hard links gets a copy.
   if (FileExists(path) && ::link(path.c_str(), backup.c_str()) != 0) CopyFile(path, backup);
-  bool ok = Overwrite(fd, oldSize, bytes, flush);
-  ok = ::close(fd) == 0 && ok;
-  if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  if (flush) SyncFolderOf(path);
-  return true;
+  return ReplaceWithTemporary(fd, Overwrite(fd, oldSize, bytes, flush), temp, path, flush);
 }
 
 bool TPosixFileSystem::CopyFile(const std::string& from, const std::string& to) {
