@@ -35,13 +35,7 @@ TPointsList ConvertList(const TLegacyList& values) {
 }  // namespace
 
 void ReadLegacyTournament(TByteReader& in, int version, const TPlayerPointsSettings& current, TTourneyImage& im) {
-  im.FormatName = in.Text(65);
-  im.HostName = in.Text(20);
-  im.CoHostName = in.Text(20);
-  im.HostPlayerName = in.Text(20);
-  im.CoHostPlayerName = in.Text(20);
-  im.RulesTimeText = in.Text(16);
-  im.StartTimeText = in.Text(16);
+  ReadHeaderTexts(in, 65, im);
   const TLegacyList points = ReadLegacyList(in);
   for (int32_t v : points) AbortUnless(v >= 1 && v <= 200);
   im.MatchPoints = ConvertList(points);

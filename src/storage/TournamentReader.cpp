@@ -7,13 +7,7 @@ namespace vkr {
 namespace {
 
 void ReadMainHeader(TByteReader& in, TTourneyImage& im, int32_t& playerCount) {
-  im.FormatName = in.Text(64);
-  im.HostName = in.Text(20);
-  im.CoHostName = in.Text(20);
-  im.HostPlayerName = in.Text(20);
-  im.CoHostPlayerName = in.Text(20);
-  im.RulesTimeText = in.Text(16);
-  im.StartTimeText = in.Text(16);
+  ReadHeaderTexts(in, 64, im);
   im.ElimFormat = in.Int32();
   im.Started = in.Flag();
   im.SignupsClosed = in.Flag();

@@ -26,6 +26,16 @@ TFileTable ReadTable(TByteReader& in, size_t players) {
 
 }  // namespace
 
+void ReadHeaderTexts(TByteReader& in, size_t formatNameBytes, TTourneyImage& im) {
+  im.FormatName = in.Text(formatNameBytes);
+  im.HostName = in.Text(20);
+  im.CoHostName = in.Text(20);
+  im.HostPlayerName = in.Text(20);
+  im.CoHostPlayerName = in.Text(20);
+  im.RulesTimeText = in.Text(16);
+  im.StartTimeText = in.Text(16);
+}
+
 TPointsList ReadListField(TByteReader& in) { return TextToList(in.Text(64)); }
 
 void ReadPlayers(TByteReader& in, int32_t count, size_t recordSize, TTourneyImage& image) {

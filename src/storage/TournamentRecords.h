@@ -17,6 +17,9 @@ inline void AbortUnless(bool ok) {
 }
 
 // A points-list text field of 64 bytes.
+// The format name (formatNameBytes long), the four host names and the rules
+// and start times, in the order every version stores them.
+void ReadHeaderTexts(TByteReader& in, size_t formatNameBytes, TTourneyImage& image);
 TPointsList ReadListField(TByteReader& in);
 // `count` player records of recordSize bytes (32: the oldest layout, 40, or
 // 88 with team members). The count is checked against the data left before
