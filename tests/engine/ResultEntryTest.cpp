@@ -2,7 +2,7 @@
 // and disqualified winners) and taking results back.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/SignUp.h"
 #include "engine/Undo.h"
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/SignUp.h"
 #include "engine/Structure.h"
 

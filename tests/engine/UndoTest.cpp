@@ -1,7 +1,7 @@
 // Undo and redo of result entry.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/Undo.h"
 
 namespace vkr::test {
