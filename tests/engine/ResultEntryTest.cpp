@@ -145,7 +145,6 @@ TEST_F(RoundTwoByes, AForcedByeWhenAllByesAreGivenIsRefused) {
 }
 
 TEST_F(RoundTwoByes, RandomByesStillGiveEveryBye) {
-  H.T.RandomlyAssignByes = true;
   bool earlyBye = false;
   for (uint64_t seed = 1; seed <= 5; ++seed) {
     TEngineHost h(ElimSingle);
