@@ -2,7 +2,7 @@
 // what is announced, and when the clocks of the new tables start.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/Structure.h"
 
 namespace vkr::test {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Text.h"
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/Structure.h"
 #include "messages/Templates.h"
 

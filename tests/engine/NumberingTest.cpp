@@ -2,7 +2,7 @@
 // counts as taken.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/Structure.h"
 
 namespace vkr::test {

@@ -2,7 +2,7 @@
 // and disqualified winners) and taking results back.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/SignUp.h"
 #include "engine/Undo.h"
 
@@ -145,7 +145,6 @@ TEST_F(RoundTwoByes, AForcedByeWhenAllByesAreGivenIsRefused) {
 }
 
 TEST_F(RoundTwoByes, RandomByesStillGiveEveryBye) {
-  H.T.RandomlyAssignByes = true;
   bool earlyBye = false;
   for (uint64_t seed = 1; seed <= 5; ++seed) {
     TEngineHost h(ElimSingle);

@@ -1,7 +1,7 @@
 // Sign-up and seating in the first round, the round-2 bye counts, and closing.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/SignUp.h"
 #include "engine/Undo.h"
 

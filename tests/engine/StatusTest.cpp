@@ -1,7 +1,7 @@
 // The announcement chosen for an entry's current spot.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/Status.h"
 
 namespace vkr::test {

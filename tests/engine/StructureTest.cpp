@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "engine/SignUp.h"
 #include "engine/Structure.h"
 
@@ -85,15 +85,6 @@ TEST(FullBracketStructure, TwoHundredFiftySixEntries) {
   EXPECT_EQ(m.Round(TwoLoss, 2).TableCount, 32);
   EXPECT_FALSE(m.Round(Winners, 8).HasByeTable);   // the grand final
   EXPECT_FALSE(m.Round(OneLoss, 11).HasByeTable);  // the one-loss champion meets the two-loss champion
-}
-
-TEST(RealBracketStructure, EightEntries) {
-  TEngineHost d(ElimDouble), s(ElimSingle), t(ElimTriple);
-  for (TEngineHost* h : {&d, &s, &t}) SeatAndClose(*h, 8);
-  EXPECT_EQ(FinalsOf(d.T.Model), (TFinals{2, 3, 4, 5, 0}));
-  EXPECT_EQ(FinalsOf(s.T.Model).WinnersFinal, 1);
-  EXPECT_EQ(FinalsOf(s.T.Model).GrandFinal, 2);
-  EXPECT_EQ(FinalsOf(t.T.Model), (TFinals{2, 3, 4, 5, 6}));
 }
 
 TEST(RealBracketStructure, EveryEntryCountInEveryFormat) {

@@ -2,11 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "engine/SignUp.h"
-#include "engine/NewTourney.h"
 #include "lobby/LobbyChoice.h"
 #include "lobby/LobbyOptions.h"
 #include "lobby/LobbyTestHost.h"
 #include "lobby/LobbyWindows.h"
+#include "support/TourneyHost.h"
 
 namespace vkr::test {
 namespace {
@@ -61,9 +61,7 @@ TEST_F(LobbyChoiceTest, SameTitleTwiceMenuChecksTheLastReattachTakesTheFirst) {
 TEST_F(LobbyChoiceTest, LobbyKindSetsTheTableCountOnlyWhileSignupsAreOpen) {
   Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
   Host.Sim.OpenLobby("Hall", "ZoneLobbyClientWnd");
-  TNewTourneyChoice choice;
-  choice.FileName = "t.vkr";
-  StartNewTourney(Host.T, choice);
+  StartTourney(Host.T, "t.vkr", ElimSingle);
   for (const char* name : {"Ann", "Ben", "Cat", "Dan", "Eve", "Fay", "Gus", "Hal"}) AddButtonClick(Host.T, name);
   ASSERT_GT(HighestTableNumber(), 51);
   Choose("Room");

@@ -2,7 +2,7 @@
 // actions of the Action menu.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "messages/Actions.h"
 #include "messages/Templates.h"
 

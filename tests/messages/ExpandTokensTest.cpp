@@ -1,7 +1,7 @@
 // Token expansion of one template line.
 #include <gtest/gtest.h>
 
-#include "engine/EngineHost.h"
+#include "support/TourneyHost.h"
 #include "messages/Templates.h"
 
 namespace vkr::test {

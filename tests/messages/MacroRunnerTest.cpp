@@ -2,11 +2,11 @@
 
 #include <functional>
 
-#include "engine/NewTourney.h"
 #include "engine/SignUp.h"
 #include "fakes/FakePorts.h"
 #include "messages/MacroControls.h"
 #include "messages/MacroRunner.h"
+#include "support/TourneyHost.h"
 
 namespace vkr {
 namespace {
@@ -42,11 +42,6 @@ class MacroRun : public ::testing::Test {
   int AddEntry(const std::string& name) {
     AddButtonClick(T, name);
     return T.Model.PlayerCount() - 1;
-  }
-  void NewTourney() {
-    TNewTourneyChoice choice;
-    choice.FileName = "t.vkr";
-    StartNewTourney(T, choice);
   }
 };
 
@@ -115,7 +110,7 @@ TEST_F(MacroRun, MacroWithoutSectionPostsNothingButLogs) {
 
 TEST_F(MacroRun, PlayerMacroNamesTheEntryItsTableAndOpponent) {
   WriteMacros("[Seat]\r\nLine00=\"%p at %t vs [%o] boot %b\"\r\nLine01=\".<DELAY:0.50>\"\r\nLine02=\"%r\"\r\n");
-  NewTourney();
+  test::StartTourney(T, "t.vkr", ElimSingle);
   const int alice = AddEntry("Alice");
   const int bob = AddEntry("Bob");
   T.OnePlayerPerTable = false;

@@ -5,7 +5,7 @@
 #include "base/Random.h"
 #include "engine/Tourney.h"
 #include "storage/ByteStream.h"
-#include "storage/StoredTourneys.h"
+#include "support/TourneyHost.h"
 #include "storage/TournamentFile.h"
 #include "support/TournamentCompare.h"
 

@@ -6,7 +6,7 @@
 
 #include "engine/Tourney.h"
 #include "storage/ByteStream.h"
-#include "storage/StoredTourneys.h"
+#include "support/TourneyHost.h"
 #include "storage/TournamentFile.h"
 
 namespace vkr::test {

@@ -4,7 +4,7 @@
 
 #include "engine/Tourney.h"
 #include "storage/PlayerPoints.h"
-#include "storage/TourneyDriver.h"
+#include "support/TourneyHost.h"
 
 namespace vkr::test {
 namespace {

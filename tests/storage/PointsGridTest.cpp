@@ -3,7 +3,7 @@
 #include "engine/Tourney.h"
 #include "storage/PlayerPoints.h"
 #include "storage/PointsGrid.h"
-#include "storage/TourneyDriver.h"
+#include "support/TourneyHost.h"
 
 namespace vkr::test {
 namespace {

@@ -6,7 +6,7 @@
 #include "storage/PlayerPoints.h"
 #include "storage/PointsGrid.h"
 #include "storage/PointsSummary.h"
-#include "storage/TourneyDriver.h"
+#include "support/TourneyHost.h"
 
 namespace vkr::test {
 namespace {

@@ -8,7 +8,7 @@
 #include "storage/CsvReport.h"
 #include "storage/ReportExport.h"
 #include "storage/TextReport.h"
-#include "storage/TourneyDriver.h"
+#include "support/TourneyHost.h"
 
 namespace vkr::test {
 namespace {

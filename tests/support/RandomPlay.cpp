@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "base/Text.h"
-#include "engine/NewTourney.h"
 #include "engine/SignUp.h"
 #include "engine/Structure.h"
 #include "engine/Tourney.h"
 #include "engine/Undo.h"
+#include "support/TourneyHost.h"
 
 namespace vkr::test {
 namespace {
@@ -31,11 +31,7 @@ void ForEachTabTable(const TTourney& t, Visit visit) {
 TRandomTournament::TRandomTournament(TTourney& t, const TRandomPlan& plan) : FT(t), FPlan(plan), FRandom(plan.Seed) {}
 
 void TRandomTournament::SignUp() {
-  TNewTourneyChoice choice;
-  choice.FileName = "random.vkr";
-  choice.TeamMode = FPlan.Teams;
-  StartNewTourney(FT, choice);
-  SetElimFormat(FT, FPlan.Format);
+  StartTourney(FT, "random.vkr", FPlan.Format, FPlan.Teams);
   FT.OnePlayerPerTable = false;
   FT.AllByesInRound2 = FPlan.AllByesInRound2;
   FT.RandomlyAssignByes = FPlan.RandomByes;
