@@ -3,17 +3,13 @@
 #include <algorithm>
 
 #include "base/Text.h"
-#include "engine/Confirm.h"
 #include "engine/Find.h"
 #include "engine/ScreenPort.h"
 #include "engine/Status.h"
-#include "engine/Structure.h"
 #include "engine/Tourney.h"
 #include "engine/Undo.h"
 #include "engine/Views.h"
-#include "messages/Templates.h"
 #include "storage/ActionLog.h"
-#include "storage/FileSystemPort.h"
 #include "storage/TournamentFile.h"
 #include "timing/ClockPort.h"
 
@@ -109,21 +105,6 @@ bool IsDuplicate(const TTourney& t, const std::string& first, const std::string&
   return found;
 }
 
-// Removes an entry from the list; the booted list holds entry indexes too,
-// so the erased entry leaves it and the entries after it move down by one.
-void EraseEntry(TTourney& t, int entry) {
-  t.Model.ErasePlayer(entry);
-  auto& booted = t.BootedPlayers;
-  booted.erase(std::remove(booted.begin(), booted.end(), entry), booted.end());
-  for (int16_t& e : booted) {
-    if (e > entry) --e;
-  }
-}
-
-void RedrawShownRounds(TTourney& t) {
-  for (int b = 0; b < kBrackets; ++b) UpdateRound(t, b, t.View.ShownRound[static_cast<size_t>(b)]);
-}
-
 }  // namespace
 
 std::string CleanPlayerName(const std::string& text) {
@@ -208,178 +189,6 @@ void AddButtonClick(TTourney& t, const std::string& text) {
   WriteLogLine(t, "Click: AddPlayer(" + text + ")");
   AddPlayer(t, text, -1, false, false, -1);
   t.View.NewPlayerField.clear();
-}
-
-bool Get2ndRoundByeStatus(TTourney& t, TByeCounts* counts) {
-  WriteLogLine(t, "    -> Get2ndRoundByeStatus");
-  const TModel& m = t.Model;
-  TByeCounts c;
-  const TRound& first = m.Round(Winners, 0);
-  c.PlayersInRound = first.TableCount;
-  for (int i = 0; i < first.TableCount && i < kTablesPerRound; ++i) {
-    if (first.Tables[static_cast<size_t>(i)].Result == 4) --c.PlayersInRound;
-  }
-  c.TotalSeats = 1;
-  while (c.TotalSeats < c.PlayersInRound) c.TotalSeats *= 2;
-  c.TablesEmpty = c.TotalSeats / 2;
-  c.ByesToGo = c.TotalSeats - c.PlayersInRound;
-  for (int i = 0; i < c.TotalSeats / 2 && i < kTablesPerRound; ++i) {
-    const TTable& table = m.Table(Winners, 1, i);
-    if (table.Result != 0) {
-      --c.TablesEmpty;
-      int losing = table.Decided() ? (table.Result & 1) : 1;
-      if (!table.SeatTaken(losing)) --c.ByesToGo;
-    } else if (table.SeatTaken(0) && table.SeatTaken(1)) {
-      --c.TablesEmpty;
-    }
-  }
-  c.ByesToGo = std::max(c.ByesToGo, 0);
-  WriteLogLine(t, "        -> nPlayersInRound = " + std::to_string(c.PlayersInRound));
-  WriteLogLine(t, "        -> nTotalSeats = " + std::to_string(c.TotalSeats));
-  WriteLogLine(t, "        -> nTablesEmpty = " + std::to_string(c.TablesEmpty));
-  WriteLogLine(t, "        -> nByesToGo = " + std::to_string(c.ByesToGo));
-  if (counts != nullptr) *counts = c;
-  return c.ByesToGo > 0;
-}
-
-void AnnounceClosed(TTourney& t) { Announce(t, t.Messages[MsgClosed], false); }
-
-void CloseSignups(TTourney& t) {
-  TModel& m = t.Model;
-  if (m.PlayerCount() < kMinEntriesToClose) {
-    t.Ports.Screen->Information("You need at least 8 players/teams in your tourney before you can close it");
-    return;
-  }
-  WriteLogLine(t, "Click: Close");
-  if (t.SignupsClosed) {
-    AnnounceClosed(t);
-    return;
-  }
-  if (!AskFiltered(t, CfCloseSignups,
-                   "Are you sure that you want to close signups?\r\n\r\nThis action cannot be reversed.")) {
-    return;
-  }
-  if (!t.View.FindHighlight.empty()) SetFindText(t, "");
-  const TDateTime now = t.Ports.Clock->Now();
-  if (!t.Started) {
-    t.Started = true;
-    t.StartedAt = now;
-    for (int i = 0; i < kTablesPerRound; ++i) {
-      const TTable& table = m.Table(Winners, 0, i);
-      if (table.SeatTaken(0) && table.SeatTaken(1)) m.SetStartTime(TTableRef::Of(Winners, 0, i), now);
-    }
-  }
-  t.ClosedAt = now;
-  ClearUndoRedo(t);
-  t.SignupsClosed = true;
-  t.View.AssignByesItemEnabled = false;
-  t.View.SignupControlsEnabled = false;
-  t.Ports.Screen->ControlsChanged();
-
-  int highest = -1;
-  for (int i = 0; i < kTablesPerRound; ++i) {
-    const TTable& table = m.Table(Winners, 0, i);
-    if (table.SeatTaken(0) || table.SeatTaken(1)) highest = i;
-  }
-  int count = 0;
-  if (highest >= 0) count = m.Table(Winners, 0, highest).SeatTaken(1) ? 2 * (highest + 1) : 2 * highest + 1;
-  m.SetTableCount(Winners, 0, (count + 1) / 2);
-  m.SetHasByeTable(Winners, 0, count % 2 != 0);
-  m.SetTableCount(OneLoss, 0, 0);
-  m.SetHasByeTable(OneLoss, 0, false);
-  UpdateFullTableCount(t);
-  AnnounceClosed(t);
-  SaveTournament(t);
-
-  for (const TPlayer& p : m.Players()) {
-    if (t.TeamMode) {
-      if (!p.Member1.empty()) t.RecentPlayers.Add(p.Member1);
-      if (!p.Member2.empty()) t.RecentPlayers.Add(p.Member2);
-    } else {
-      t.RecentPlayers.Add(p.Name);
-    }
-  }
-  t.Ports.Files->WriteFileAtomic(t.FilesFolder + "RecentPlayers.txt", t.RecentPlayers.ToText(), false);
-}
-
-void SeatNameEnter(TTourney& t, int bracket, int round, int tableIndex, int seat, const std::string& typed) {
-  WriteLogLine(t, "Key: Enter on player's name");
-  TModel& m = t.Model;
-  const TTableRef ref = TTableRef::Of(bracket, round, tableIndex);
-  const std::string text = CleanPlayerName(typed);
-  const int16_t entry = m.Table(ref).Seat[static_cast<size_t>(seat)];
-  const bool inSignups =
-      entry != kNoEntry && bracket == Winners && round == 0 && !t.SignupsClosed && !m.Player(entry).Tables[1].IsSet();
-  if (text.empty()) {
-    WriteLogLine(t, "    -> New name is blank...");
-    if (entry == kNoEntry) {
-      WriteLogLine(t, "    -> no player in spot");
-    } else if (inSignups) {
-      WriteLogLine(t, "    -> erasing \"" + m.Player(entry).Name + "\" from sign-ups");
-      ClearUndoRedo(t);
-      m.SetSeat(ref, seat, kNoEntry);
-      m.SetStartTime(ref, 0);
-      EraseEntry(t, entry);
-      RedrawShownRounds(t);
-      SaveTournament(t);
-      return;
-    } else {
-      WriteLogLine(t, "    -> cannot delete as not in sign-ups");
-      t.Ports.Screen->Information(
-          "A player's name cannot be erased after closing.\r\n\r\nTo remove the player, right-mouse click on the "
-          "player and select \"Remove Player\".");
-    }
-    SaveTournament(t);
-    return;
-  }
-  WriteLogLine(t, "    -> Edit name = " + text);
-  if (entry == kNoEntry) {
-    WriteLogLine(t, "    -> No player at spot");
-    if (bracket == Winners && round == 0 && !t.SignupsClosed) {
-      // Typing a name into an empty seat of the first round signs it up there.
-      WriteLogLine(t, "    -> signing up new player to bracket");
-      AddPlayer(t, text, tableIndex, false, false, seat);
-    }
-    SaveTournament(t);
-    return;
-  }
-  WriteLogLine(t, "    -> Existing player = " + m.Player(entry).Name);
-  bool duplicate = false;
-  for (int i = 0; i < m.PlayerCount(); ++i) {
-    if (i != entry && SameText(m.Player(i).Name, text)) duplicate = true;
-  }
-  if (duplicate) {
-    WriteLogLine(t, "    -> Duplicate exists");
-  } else if (text != m.Player(entry).Name) {
-    m.SetName(entry, text);
-    UpdateRound(t, bracket, round);
-    if (inSignups) PostPlayerStatus(t, entry, true);
-  }
-  SaveTournament(t);
-}
-
-std::string SeatNameEscape(TTourney& t, int bracket, int round, int tableIndex, int seat) {
-  WriteLogLine(t, "Key: Escape in player edit");
-  int16_t entry = t.Model.Table(bracket, round, tableIndex).Seat[static_cast<size_t>(seat)];
-  return entry == kNoEntry ? std::string() : t.Model.Player(entry).Name;
-}
-
-void TeamPropertiesOk(TTourney& t, int bracket, int round, int tableIndex, int seat, const std::string& teamName,
-                      const std::string& first, const std::string& second) {
-  TModel& m = t.Model;
-  int16_t entry = m.Table(bracket, round, tableIndex).Seat[static_cast<size_t>(seat)];
-  if (entry != kNoEntry) {
-    m.SetName(entry, teamName);
-    m.SetMember1(entry, first);
-    m.SetMember2(entry, second);
-    RedrawShownRounds(t);
-    return;
-  }
-  if (bracket != Winners || round != 0) return;
-  int added = AddPlayer(t, first + "/" + second, tableIndex, true, true, seat);
-  if (added < 0) return;
-  if (!teamName.empty()) m.SetName(added, teamName);
-  PostPlayerStatus(t, added, true);
 }
 
 }  // namespace vkr
