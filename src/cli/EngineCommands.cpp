@@ -25,9 +25,7 @@ void New(TScriptHost& h, const TCommandLine& line) {
   choice.TeamMode = t.TeamMode;
   choice.CapNames = t.CapNames;
   choice.ShowPointsAtEnd = t.Options.ShowPointsAtEnd;
-  choice.HostName = t.Context.HostName;
-  choice.StartTimeText = t.Context.StartTimeText;
-  choice.RulesTimeText = t.Context.RulesTimeText;
+  choice.Host = HostDetailsOf(t);
   int elim = -1;
   for (size_t i = 2; i <= line.Count(); ++i) {
     const std::string& w = line.Arg(i);

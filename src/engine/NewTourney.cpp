@@ -31,12 +31,7 @@ void StartNewTourney(TTourney& t, const TNewTourneyChoice& choice) {
   UpdateTableCount(t, kMaxEntries);
   UpdatePlayerState(t);
   SelectFormatByName(t, choice.FormatName);
-  t.Context.HostName = choice.HostName;
-  t.Context.CoHostName = choice.CoHostName;
-  t.Format.HostPlayerName = choice.HostPlayerName;
-  t.Format.CoHostPlayerName = choice.CoHostPlayerName;
-  t.Context.StartTimeText = choice.StartTimeText;
-  t.Context.RulesTimeText = choice.RulesTimeText;
+  SetHostDetails(t, choice.Host);
   t.Format.HostUnscheduled = choice.HostUnscheduled;
   t.Format.CoHostUnscheduled = choice.CoHostUnscheduled;
   if (choice.UseStartTables) t.StartTables = choice.StartTables;

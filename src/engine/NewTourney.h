@@ -2,6 +2,7 @@
 // Resetting the host window to a new, empty tournament.
 #include <string>
 
+#include "engine/HostDetails.h"
 #include "messages/MessageContext.h"
 
 namespace vkr {
@@ -14,8 +15,7 @@ struct TNewTourneyChoice {
   bool TeamMode = false;
   bool CapNames = false;
   bool ShowPointsAtEnd = true;
-  std::string HostName, CoHostName, HostPlayerName, CoHostPlayerName;
-  std::string StartTimeText, RulesTimeText;
+  THostDetails Host;
   bool HostUnscheduled = false, CoHostUnscheduled = false;
   bool UseStartTables = false;  // take StartTables below instead of the format's
   TPointsList StartTables{};

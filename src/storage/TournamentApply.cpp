@@ -124,12 +124,7 @@ void ApplyTournament(TTourney& t, const TTourneyImage& im, const std::string& op
   t.Context.MatchPoints = im.MatchPoints;
   t.Format.SizePointsLists = im.SizePointsLists;
   t.Format.CheckedPreset = PresetOfAllLists(t);
-  t.Context.RulesTimeText = im.RulesTimeText;
-  t.Context.StartTimeText = im.StartTimeText;
-  t.Context.HostName = im.HostName;
-  t.Context.CoHostName = im.CoHostName;
-  t.Format.HostPlayerName = im.HostPlayerName;
-  t.Format.CoHostPlayerName = im.CoHostPlayerName;
+  SetHostDetails(t, im.Host);
   t.Format.BootTime = im.BootTime;
   t.Context.TimeLimits = im.TimeLimits;
 

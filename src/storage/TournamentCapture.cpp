@@ -37,12 +37,7 @@ TTourneyImage CaptureTournament(const TTourney& t) {
   TTourneyImage im;
   im.Version = t.TeamMode ? kTeamVersion : kPlayerVersion;
   im.FormatName = CurrentFormatName(t);
-  im.HostName = t.Context.HostName;
-  im.CoHostName = t.Context.CoHostName;
-  im.HostPlayerName = t.Format.HostPlayerName;
-  im.CoHostPlayerName = t.Format.CoHostPlayerName;
-  im.RulesTimeText = t.Context.RulesTimeText;
-  im.StartTimeText = t.Context.StartTimeText;
+  im.Host = HostDetailsOf(t);
   im.ElimFormat = t.ElimFormat;
   im.Started = t.Started;
   im.SignupsClosed = t.SignupsClosed;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/DateTime.h"
+#include "engine/HostDetails.h"
 #include "formats/FormatState.h"
 #include "messages/MessageContext.h"
 
@@ -50,8 +51,8 @@ struct TFilePlayer {
 
 struct TTourneyImage {
   int Version = kPlayerVersion;  // 10: team mode
-  std::string FormatName, HostName, CoHostName, HostPlayerName, CoHostPlayerName;
-  std::string RulesTimeText, StartTimeText;
+  std::string FormatName;
+  THostDetails Host;
   int32_t ElimFormat = 0;
   bool Started = false;
   bool SignupsClosed = false;  // the new-player box is disabled

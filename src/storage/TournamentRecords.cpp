@@ -28,12 +28,12 @@ TFileTable ReadTable(TByteReader& in, size_t players) {
 
 void ReadHeaderTexts(TByteReader& in, size_t formatNameBytes, TTourneyImage& im) {
   im.FormatName = in.Text(formatNameBytes);
-  im.HostName = in.Text(20);
-  im.CoHostName = in.Text(20);
-  im.HostPlayerName = in.Text(20);
-  im.CoHostPlayerName = in.Text(20);
-  im.RulesTimeText = in.Text(16);
-  im.StartTimeText = in.Text(16);
+  im.Host.HostName = in.Text(20);
+  im.Host.CoHostName = in.Text(20);
+  im.Host.HostPlayerName = in.Text(20);
+  im.Host.CoHostPlayerName = in.Text(20);
+  im.Host.RulesTimeText = in.Text(16);
+  im.Host.StartTimeText = in.Text(16);
 }
 
 TPointsList ReadListField(TByteReader& in) { return TextToList(in.Text(64)); }

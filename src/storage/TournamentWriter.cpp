@@ -29,12 +29,12 @@ void MainHeader(TByteWriter& out, const TTourneyImage& im) {
   out.Bytes(std::string_view(kTourneySignature, kSignatureSize));
   out.Byte(static_cast<uint8_t>(im.Version));
   out.Text(im.FormatName, 64);
-  out.Text(im.HostName, 20);
-  out.Text(im.CoHostName, 20);
-  out.Text(im.HostPlayerName, 20);
-  out.Text(im.CoHostPlayerName, 20);
-  out.Text(im.RulesTimeText, 16);
-  out.Text(im.StartTimeText, 16);
+  out.Text(im.Host.HostName, 20);
+  out.Text(im.Host.CoHostName, 20);
+  out.Text(im.Host.HostPlayerName, 20);
+  out.Text(im.Host.CoHostPlayerName, 20);
+  out.Text(im.Host.RulesTimeText, 16);
+  out.Text(im.Host.StartTimeText, 16);
   out.Int32(im.ElimFormat);
   out.Flag(im.Started);
   out.Flag(im.SignupsClosed);

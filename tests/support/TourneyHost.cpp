@@ -132,9 +132,9 @@ void BuildStoredTourney(TTestHost& host, const TStoredTourneyPlan& plan) {
   TTourney& t = host.T;
   TNewTourneyChoice choice;
   std::tie(choice.FileName, choice.TeamMode, choice.CoHostUnscheduled) = std::tuple(plan.FileName, plan.Teams, true);
-  std::tie(choice.HostName, choice.CoHostName, choice.HostPlayerName, choice.CoHostPlayerName) =
+  std::tie(choice.Host.HostName, choice.Host.CoHostName, choice.Host.HostPlayerName, choice.Host.CoHostPlayerName) =
       std::tuple("Hostess", "Helper", "host_player", "cohost_player");
-  std::tie(choice.RulesTimeText, choice.StartTimeText) = std::tuple("8:45 pm", "9:00 pm");
+  std::tie(choice.Host.RulesTimeText, choice.Host.StartTimeText) = std::tuple("8:45 pm", "9:00 pm");
   StartNewTourney(t, choice);
   SetElimFormat(t, plan.Format);
   t.OnePlayerPerTable = false;
