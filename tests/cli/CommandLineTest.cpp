@@ -127,5 +127,20 @@ TEST(CommandLine, PlayBreaksMessageLinesOnATerminalAndLogsNothingHere) {
             std::string::npos);
 }
 
+// show before any tournament: the empty sign-up round; wrong rounds are script errors.
+TEST(CommandLine, ShowPrintsARoundOrSaysWhyNot) {
+  EXPECT_EQ(Vkr({"play", "-"}, "show\n").Out, "show: Winners round 1\nshow:   no one seated yet\n");
+  const std::pair<const char*, const char*> wrong[] = {
+      {"show W\n", "script error: 1: 'show' takes no arguments, or a bracket and a round\n"},
+      {"show O 2\n", "script error: 1: bracket O is not used in this elimination type\n"},
+      {"show W 9\n", "script error: 1: no round W 9\n"},
+  };
+  for (const auto& [script, error] : wrong) {
+    TRun run = Vkr({"play", "-"}, script);
+    EXPECT_EQ(run.Code, 2) << script;
+    EXPECT_EQ(run.Err, error);
+  }
+}
+
 }  // namespace
 }  // namespace vkr::cli
