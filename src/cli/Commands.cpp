@@ -16,7 +16,7 @@ TCommandTable AllCommands() {
   // Each subsystem registers into a table of its own, so that one command
   // name taken twice is caught rather than silently replaced.
   for (auto add : {RegisterEngineCommands, RegisterFormatCommands, RegisterLobbyCommands, RegisterMacroCommands,
-                   RegisterReportCommands, RegisterStorageCommands,
+                   RegisterReportCommands, RegisterStorageCommands, RegisterShowCommand,
                    RegisterTimingCommands, RegisterBootCommands}) {
     TCommandTable part;
     add(part);
@@ -43,9 +43,7 @@ int ParseInt(const std::string& word, int low, int high, const char* what) {
 
 TWinButton ParseTableArgs(const TTourney& t, const TCommandLine& line, size_t first, bool withSeat) {
   const std::string& b = line.Arg(first);
-  int bracket = b == "W" ? Winners : b == "O" ? OneLoss : b == "T" ? TwoLoss : -1;
-  if (bracket < 0) throw TScriptError("bracket must be W, O or T");
-  if (bracket > t.ElimFormat) throw TScriptError("bracket " + b + " is not used in this elimination type");
+  const int bracket = ParseBracket(t, b);
   int round = ParseInt(line.Arg(first + 1), 1, kRounds, "round") - 1;
   int row = ParseInt(line.Arg(first + 2), 1, kTablesPerRound, "table") - 1;
   int seat = withSeat ? ParseInt(line.Arg(first + 3), 0, 1, "seat") : 0;
@@ -59,6 +57,13 @@ void ExpectCount(const TCommandLine& line, size_t low, size_t high) {
   if (line.Count() < low || line.Count() > high) {
     throw TScriptError(Sprintf("'%s' takes %zu to %zu arguments", line.Words[0].c_str(), low, high));
   }
+}
+
+int ParseBracket(const TTourney& t, const std::string& letter) {
+  int bracket = letter == "W" ? Winners : letter == "O" ? OneLoss : letter == "T" ? TwoLoss : -1;
+  if (bracket < 0) throw TScriptError("bracket must be W, O or T");
+  if (bracket > t.ElimFormat) throw TScriptError("bracket " + letter + " is not used in this elimination type");
+  return bracket;
 }
 
 }  // namespace vkr::cli

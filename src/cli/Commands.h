@@ -36,6 +36,7 @@ bool SetLobbyOption(TScriptHost& h, const std::string& name, bool on);
 void RegisterMacroCommands(TCommandTable& table);
 void RegisterReportCommands(TCommandTable& table);
 void RegisterStorageCommands(TCommandTable& table);
+void RegisterShowCommand(TCommandTable& table);
 void RegisterTimingCommands(TCommandTable& table);
 void RegisterBootCommands(TCommandTable& table);
 
@@ -52,5 +53,7 @@ void ExpectCount(const TCommandLine& line, size_t low, size_t high);
 // B R T [S] from argument `first` on: bracket W, O or T, round and table row
 // as shown (1-based), seat 0 or 1; a table the views do not show is refused.
 TWinButton ParseTableArgs(const TTourney& t, const TCommandLine& line, size_t first, bool withSeat);
+// W, O or T: a bracket the tournament's elimination type uses.
+int ParseBracket(const TTourney& t, const std::string& letter);
 
 }  // namespace vkr::cli

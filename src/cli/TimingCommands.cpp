@@ -33,9 +33,7 @@ void CopyTime(TScriptHost& h, const TCommandLine& line) {
 void Times(TScriptHost& h, const TCommandLine& line) {
   ExpectCount(line, 1, 1);
   const std::string& b = line.Arg(1);
-  const int bracket = b == "W" ? Winners : b == "O" ? OneLoss : b == "T" ? TwoLoss : -1;
-  if (bracket < 0) throw TScriptError("bracket must be W, O or T");
-  if (bracket > h.T.ElimFormat) throw TScriptError("bracket " + b + " is not used in this elimination type");
+  const int bracket = ParseBracket(h.T, b);
   const auto& labels = h.T.Timing.RowLabels[static_cast<size_t>(bracket)];
   for (size_t row = 0; row < labels.size(); ++row) {
     const TTimeLabel& label = labels[row];
