@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "cli/FileInspect.h"
+#include "cli/PictureCommand.h"
 #include "cli/ScriptRunner.h"
 #include "base/Paths.h"
 
@@ -17,7 +18,8 @@ const char* const kUsage =
     "       vkr check FILE.vkr  load a tournament file; exit 1 with the error when it does not load\n"
     "       vkr dump FILE.vkr   print a tournament file's content as JSON\n"
     "       vkr report text|csv|points FILE.vkr [-o OUT]\n"
-    "                           write a report of a tournament file (default OUT: FILE with .txt or .csv)\n";
+    "                           write a report of a tournament file (default OUT: FILE with .txt or .csv)\n"
+    "       vkr picture FILE.vkr [-o OUT.svg|OUT.html|-]  draw the whole bracket (default OUT: FILE with .svg)\n";
 
 int Play(const char* path) {
   if (std::strcmp(path, "-") == 0) return RunScript(std::cin, std::cout, std::cerr);
@@ -56,6 +58,7 @@ int Report(int argc, char** argv) {
 
 int Main(int argc, char** argv) {
   if (argc >= 2 && std::strcmp(argv[1], "report") == 0) return Report(argc, argv);
+  if (argc >= 2 && std::strcmp(argv[1], "picture") == 0) return PictureCommand(argc, argv, std::cout, std::cerr);
   if (argc != 3) {
     std::cerr << kUsage;
     return 2;
