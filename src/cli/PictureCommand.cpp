@@ -1,10 +1,5 @@
 #include "cli/PictureCommand.h"
 
-#include <cstring>
-#include <system_error>
-#include <string>
-
-#include "base/Paths.h"
 #include "base/Text.h"
 #include "cli/FileInspect.h"
 #include "cli/ScriptHost.h"
@@ -14,45 +9,30 @@
 namespace vkr::cli {
 namespace {
 
-const char* const kPictureUsage = "usage: vkr picture FILE.vkr [-o OUT.svg|OUT.html|-]\n";
-
-bool EndsWith(const std::string& text, const char* ending) {
-  const size_t n = std::strlen(ending);
-  return text.size() >= n && SameText(std::string_view(text).substr(text.size() - n), ending);
+bool EndsWith(const std::string& text, std::string_view ending) {
+  return text.size() >= ending.size() && SameText(std::string_view(text).substr(text.size() - ending.size()), ending);
 }
 
 }  // namespace
 
-int PictureCommand(int argc, char** argv, std::ostream& out, std::ostream& err) {
-  if (argc != 3 && !(argc == 5 && std::strcmp(argv[3], "-o") == 0)) {
-    err << kPictureUsage;
+int PictureTournamentFile(const std::string& path, const std::string& outPath, std::ostream& out, std::ostream& err) {
+  const bool html = EndsWith(outPath, ".html") || EndsWith(outPath, ".htm");
+  if (!html && outPath != "-" && !EndsWith(outPath, ".svg")) {
+    err << "vkr picture: '" << outPath << "' must end in .svg or .html (or be - for SVG on standard output)\n";
     return 2;
   }
-  const std::string path = argv[2];
-  const std::string target = argc == 5 ? argv[4] : ChangeFileExt(path, ".svg");
-  const bool html = EndsWith(target, ".html") || EndsWith(target, ".htm");
-  if (!html && target != "-" && !EndsWith(target, ".svg")) {
-    err << "vkr: the picture's name must end in .svg or .html (or be - for SVG on standard output): " << target
-        << '\n';
-    return 2;
+  TScriptHost host(err);
+  if (!LoadReadOnly(host, path)) return 1;
+  const std::string document = html ? BracketPictureHtml(host.T) : BracketPictureSvg(host.T);
+  if (outPath == "-") {
+    out << document;
+    return out.flush() ? 0 : 1;
   }
-  try {
-    TScriptHost host(err);
-    if (!LoadReadOnly(host, path)) return 1;
-    const std::string document = html ? BracketPictureHtml(host.T) : BracketPictureSvg(host.T);
-    if (target == "-") {
-      out << document;
-      return out.flush() ? 0 : 1;
-    }
-    if (!host.Files.WriteFileAtomic(target, document, false)) {
-      err << "vkr: cannot write " << target << '\n';
-      return 1;
-    }
-    return 0;
-  } catch (const std::system_error& e) {
-    err << "vkr: " << e.what() << '\n';
+  if (!host.Files.WriteFileAtomic(outPath, document, false)) {
+    err << "vkr picture: cannot write '" << outPath << "'\n";
     return 1;
   }
+  return 0;
 }
 
 }  // namespace vkr::cli

@@ -1,11 +1,12 @@
-// vkr picture: the arguments it takes, and what each gives.
+// vkr picture on the command line: SVG or HTML by the name asked for, and
+// the refusals.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
-#include "cli/PictureCommand.h"
+#include "cli/Main.h"
 
 namespace vkr::cli {
 namespace {
@@ -22,21 +23,21 @@ TEST(PictureCommand, WritesSvgOrHtmlByTheNameAndRefusesWhatItCannotDo) {
       {{data, "-o", "-"}, 0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg "},
       {{data, "-o", folder + "/vkr-picture-test.svg"}, 0, "<?xml"},
       {{data, "-o", folder + "/vkr-picture-test.HTML"}, 0, "<!DOCTYPE html>"},
-      {{data, "-o", folder + "/no-such-folder/x.svg"}, 1, "vkr: cannot write"},
+      {{data, "-o", folder + "/no-such-folder/x.svg"}, 1, "vkr picture: cannot write"},
       {{std::string(VKR_TEST_DATA) + "/no-such-file.vkr", "-o", "-"}, 1, "error: An error was encountered opening"},
-      {{data, "-o", "x.png"}, 2, "vkr: the picture's name must end in .svg or .html"},
-      {{data, "-x", "x.svg"}, 2, "usage: vkr picture FILE.vkr"},
-      {{}, 2, "usage: vkr picture FILE.vkr"},
+      {{data, "-o", "x.png"}, 2, "vkr picture: 'x.png' must end in .svg or .html"},
+      {{data, "-x", "x.svg"}, 2, "vkr picture: unknown option '-x'"},
+      {{}, 2, "vkr picture: missing argument"},
   };
   for (const TCase& c : cases) {
-    std::vector<std::string> words{"vkr", "picture"};
-    words.insert(words.end(), c.Args.begin(), c.Args.end());
-    std::vector<char*> argv;
-    for (std::string& w : words) argv.push_back(w.data());
+    std::vector<std::string> args{"picture"};
+    args.insert(args.end(), c.Args.begin(), c.Args.end());
+    std::istringstream in;
     std::ostringstream out, err;
-    ASSERT_EQ(PictureCommand(static_cast<int>(argv.size()), argv.data(), out, err), c.Code) << err.str();
+    TConsole io{in, out, err, false};
+    ASSERT_EQ(Main(args, io), c.Code) << err.str();
     std::string shown = c.Code != 0 ? err.str() : out.str();
-    if (c.Code == 0 && c.Args.back() != "-") {
+    if (c.Code == 0 && c.Args.back() != "-") {  // the file written
       std::ifstream file(c.Args.back(), std::ios::binary);
       shown.assign(std::istreambuf_iterator<char>(file), {});
       std::filesystem::remove(c.Args.back());
