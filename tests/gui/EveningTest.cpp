@@ -106,6 +106,9 @@ class EveningTest : public QObject {
 
     // Undo takes the grand final back, redo enters it again.
     QVERIFY(form.Action(QStringLiteral("UndoItem"))->isEnabled());
+    // The hot-keys reach the window the host works in.
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_Backspace, Qt::AltModifier);
     QVERIFY(!t.Model.Table(Winners, t.Model.GrandFinalRound(), 0).Decided());
     QVERIFY(!form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
