@@ -2,7 +2,8 @@
 # Installs the Debian packages the build, the tests and the host window need,
 # when they are missing. Safe to run again.
 set -euo pipefail
-packages=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev
+packages=(cmake ninja-build g++ make pkg-config ccache libgtest-dev libgmock-dev
+          qt6-base-dev libgl-dev
           g++-mingw-w64-x86-64 clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace vkr {
+struct TTourney;
+}
+
 namespace vkr::cli {
 
 struct TScriptHost;
@@ -34,6 +38,7 @@ bool SetLobbyOption(TScriptHost& h, const std::string& name, bool on);
 void RegisterMacroCommands(TCommandTable& table);
 void RegisterReportCommands(TCommandTable& table);
 void RegisterStorageCommands(TCommandTable& table);
+void RegisterShowCommand(TCommandTable& table);
 
 // All commands of every subsystem.
 TCommandTable AllCommands();
@@ -42,5 +47,7 @@ TCommandTable AllCommands();
 bool ParseOnOff(const std::string& word);
 int ParseInt(const std::string& word, int low, int high, const char* what);
 void ExpectCount(const TCommandLine& line, size_t low, size_t high);
+// W, O or T: a bracket the tournament's elimination type uses.
+int ParseBracket(const TTourney& t, const std::string& letter);
 
 }  // namespace vkr::cli

@@ -91,9 +91,7 @@ void Option(TScriptHost& h, const TCommandLine& line) {
 TWinButton Button(const TTourney& t, const TCommandLine& line) {
   ExpectCount(line, 4, 4);
   const std::string& b = line.Arg(1);
-  int bracket = b == "W" ? Winners : b == "O" ? OneLoss : b == "T" ? TwoLoss : -1;
-  if (bracket < 0) throw TScriptError("bracket must be W, O or T");
-  if (bracket > t.ElimFormat) throw TScriptError("bracket " + b + " is not used in this elimination type");
+  const int bracket = ParseBracket(t, b);
   int round = ParseInt(line.Arg(2), 1, kRounds, "round") - 1;
   int row = ParseInt(line.Arg(3), 1, kTablesPerRound, "table") - 1;
   int seat = ParseInt(line.Arg(4), 0, 1, "seat");
