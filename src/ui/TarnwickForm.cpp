@@ -17,6 +17,8 @@
 #include "messages/MacroControls.h"
 #include "qt/QtText.h"
 #include "storage/TournamentFile.h"
+#include "timing/TimerTick.h"
+#include "timing/ZoneClocks.h"
 #include "ui/BottomPanel.h"
 #include "ui/BracketView.h"
 #include "ui/PlayerPanel.h"
@@ -44,6 +46,8 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   T.Ports.Clock = &FClock;
   T.Ports.Clipboard = &FClipboard;
   T.Ports.Files = &FFiles;
+  T.Ports.TimeZones = &FTimeZones;
+  LoadZoneClocks(T);
   T.FilesFolder = DefaultFilesFolder();
   setObjectName(QStringLiteral("TarnwickForm"));
   if (QScreen* screen = QGuiApplication::primaryScreen()) SetViewDpi(static_cast<int>(screen->logicalDotsPerInch()));
@@ -125,7 +129,8 @@ void TTarnwickForm::RefreshSoon() {
 }
 
 void TTarnwickForm::TimerTick() {
-  ReattachLobby(T);
+  // Boots, clocks, time labels, reminders and the lobby, then what they show.
+  TimerTimer(T);
   FStatus->Tick();
 }
 

@@ -15,6 +15,7 @@
 #include "posix/PosixFileSystem.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
+#include "qt/QtTimeZones.h"
 #include "ui/BracketArrangement.h"
 
 class QAction;
@@ -109,6 +110,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TQtClipboard FClipboard;
   TQtClock FClock;
   TPosixFileSystem FFiles;
+  TQtTimeZones FTimeZones;
   TTourney T;
 
   std::array<TBracketView*, 3> FViews{};
