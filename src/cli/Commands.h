@@ -6,6 +6,11 @@
 #include <string>
 #include <vector>
 
+namespace vkr {
+struct TTourney;
+struct TWinButton;
+}  // namespace vkr
+
 namespace vkr::cli {
 
 struct TScriptHost;
@@ -26,6 +31,7 @@ using TCommand = std::function<void(TScriptHost&, const TCommandLine&)>;
 using TCommandTable = std::map<std::string, TCommand>;
 
 void RegisterEngineCommands(TCommandTable& table);
+void RegisterCorrectionCommands(TCommandTable& table);
 void RegisterFormatCommands(TCommandTable& table);
 void RegisterLobbyCommands(TCommandTable& table);
 
@@ -42,5 +48,8 @@ TCommandTable AllCommands();
 bool ParseOnOff(const std::string& word);
 int ParseInt(const std::string& word, int low, int high, const char* what);
 void ExpectCount(const TCommandLine& line, size_t low, size_t high);
+// B R T S from argument `first` on, as the host sees them: bracket letter W,
+// O or T, round and table row 1-based, seat 0 or 1 of a table on a tab.
+TWinButton ParseSeat(const TTourney& t, const TCommandLine& line, size_t first);
 
 }  // namespace vkr::cli

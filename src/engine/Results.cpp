@@ -107,24 +107,25 @@ void AssignWin(TTourney& t, const TWinButton& b, bool down, bool silent) {
     forcedBye = true;
   }
 
-  if (m.Player(w).BootedTooLong &&
+  const bool clearBooted =
+      m.Player(w).BootedTooLong &&
       AskFiltered(t, CfWinForBooted,
                   "The player you just assigned a win to had booted too long.\r\nAre you sure you want to give them "
-                  "the win?")) {
-    m.SetBootedTooLong(w, false);
-  }
-  if (m.Player(w).Disqualified &&
+                  "the win?");
+  const bool clearDisqualified =
+      m.Player(w).Disqualified &&
       AskFiltered(t, CfWinForDisqualified,
                   "The player you just assigned a win to was disqualified\r\nAre you sure you want to give them the "
-                  "win?")) {
-    m.SetDisqualified(w, false);
-  }
-  if (m.Player(w).BootedTooLong || m.Player(w).Disqualified) {
+                  "win?");
+  if ((m.Player(w).BootedTooLong && !clearBooted) || (m.Player(w).Disqualified && !clearDisqualified)) {
     SetButton(t, b, b.Seat, false);
     return;
   }
 
+  // The flags are cleared under the undo level, so undoing the win brings them back.
   TakeUndoSnapshot(t);
+  if (clearBooted) m.SetBootedTooLong(w, false);
+  if (clearDisqualified) m.SetDisqualified(w, false);
   if (m.Player(w).BootStart > 0) BootReturned(t, w);
   if (l != kNoEntry && m.Player(l).BootStart > 0) BootReturned(t, l);
 
@@ -169,6 +170,14 @@ bool CancelMatch(TTourney& t, int bracket, int round, int tableIndex) {
   const TTableRef ref = TTableRef::Of(bracket, round, tableIndex);
   LogCancel(t, round, m.Table(ref).Number);
   if (m.Table(ref).Result == 0) return false;
+  // A winner with no table after this one left the tournament after winning
+  // here: taking the result back would bring it, or its opponent, back late.
+  const int16_t winner = m.Table(ref).Winner();
+  const bool final = bracket == Winners && round == m.GrandFinalRound();
+  if (winner != kNoEntry && !final) {
+    const int next = SlotAfter(m.Player(winner), ref);
+    if (next < kSlots && !m.Player(winner).Tables[static_cast<size_t>(next)].IsSet()) return false;
+  }
   for (int s = 0; s < 2; ++s) {
     int16_t e = m.Table(ref).Seat[static_cast<size_t>(s)];
     if (e == kNoEntry) continue;
