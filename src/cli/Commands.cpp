@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "base/Text.h"
+#include "engine/Tourney.h"
 
 namespace vkr::cli {
 
@@ -14,7 +15,7 @@ TCommandTable AllCommands() {
   // Each subsystem registers into a table of its own, so that one command
   // name taken twice is caught rather than silently replaced.
   for (auto add : {RegisterEngineCommands, RegisterCorrectionCommands, RegisterFormatCommands, RegisterLobbyCommands,
-                   RegisterMacroCommands, RegisterReportCommands, RegisterStorageCommands}) {
+                   RegisterMacroCommands, RegisterReportCommands, RegisterStorageCommands, RegisterShowCommand}) {
     TCommandTable part;
     add(part);
     for (auto& [name, command] : part) {
@@ -42,6 +43,13 @@ void ExpectCount(const TCommandLine& line, size_t low, size_t high) {
   if (line.Count() < low || line.Count() > high) {
     throw TScriptError(Sprintf("'%s' takes %zu to %zu arguments", line.Words[0].c_str(), low, high));
   }
+}
+
+int ParseBracket(const TTourney& t, const std::string& letter) {
+  int bracket = letter == "W" ? Winners : letter == "O" ? OneLoss : letter == "T" ? TwoLoss : -1;
+  if (bracket < 0) throw TScriptError("bracket must be W, O or T");
+  if (bracket > t.ElimFormat) throw TScriptError("bracket " + letter + " is not used in this elimination type");
+  return bracket;
 }
 
 }  // namespace vkr::cli

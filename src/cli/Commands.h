@@ -40,6 +40,7 @@ bool SetLobbyOption(TScriptHost& h, const std::string& name, bool on);
 void RegisterMacroCommands(TCommandTable& table);
 void RegisterReportCommands(TCommandTable& table);
 void RegisterStorageCommands(TCommandTable& table);
+void RegisterShowCommand(TCommandTable& table);
 
 // All commands of every subsystem.
 TCommandTable AllCommands();
@@ -51,5 +52,7 @@ void ExpectCount(const TCommandLine& line, size_t low, size_t high);
 // B R T S from argument `first` on, as the host sees them: bracket letter W,
 // O or T, round and table row 1-based, seat 0 or 1 of a table on a tab.
 TWinButton ParseSeat(const TTourney& t, const TCommandLine& line, size_t first);
+// W, O or T: a bracket the tournament's elimination type uses.
+int ParseBracket(const TTourney& t, const std::string& letter);
 
 }  // namespace vkr::cli

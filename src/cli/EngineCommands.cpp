@@ -116,9 +116,7 @@ TCommand Simple() {
 
 TWinButton ParseSeat(const TTourney& t, const TCommandLine& line, size_t first) {
   const std::string& b = line.Arg(first);
-  int bracket = b == "W" ? Winners : b == "O" ? OneLoss : b == "T" ? TwoLoss : -1;
-  if (bracket < 0) throw TScriptError("bracket must be W, O or T");
-  if (bracket > t.ElimFormat) throw TScriptError("bracket " + b + " is not used in this elimination type");
+  const int bracket = ParseBracket(t, b);
   int round = ParseInt(line.Arg(first + 1), 1, kRounds, "round") - 1;
   int row = ParseInt(line.Arg(first + 2), 1, kTablesPerRound, "table") - 1;
   int seat = ParseInt(line.Arg(first + 3), 0, 1, "seat");
