@@ -1,28 +1,11 @@
 #include "engine/Playability.h"
 
-#include "engine/ScreenPort.h"
+#include "engine/SilentScreen.h"
 #include "engine/Structure.h"
 #include "engine/Tourney.h"
 
 namespace vkr {
 namespace {
-
-// Answers every question with Yes and shows nothing.
-class TSilentScreen : public TScreenPort {
- public:
-  bool Confirm(const std::string&, bool*) override { return true; }
-  bool Notify(const std::string&) override { return false; }
-  void Warning(const std::string&) override {}
-  void Error(const std::string&) override {}
-  void Information(const std::string&) override {}
-  void RedrawRound(int, int) override {}
-  void RebuildTabs() override {}
-  void RepaintTabs(int) override {}
-  void ShowTable(int, int, int) override {}
-  void SetWinButton(int, int, int, int, bool) override {}
-  void ControlsChanged() override {}
-  void LinePosted(const std::string&) override {}
-};
 
 // Someone still waits for a match, every waiting entry sits in a round that
 // has a tab, every bracket still has its final, and the grand final is still
