@@ -12,7 +12,7 @@ namespace {
 
 // The seat of a player-menu command, refused as the menu would disable it.
 TWinButton MenuSeat(const TScriptHost& h, const TCommandLine& line, bool TPlayerMenuState::*item) {
-  const TWinButton seat = ParseSeat(h.T, line, 1);
+  const TWinButton seat = ParseTableArgs(h.T, line, 1, true);
   if (!(PlayerMenuState(h.T, seat, false).*item)) {
     throw TScriptError(Sprintf("'%s' is disabled at %s", line.Words[0].c_str(), line.Rest.c_str()));
   }

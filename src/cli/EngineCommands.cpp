@@ -82,14 +82,14 @@ void Option(TScriptHost& h, const TCommandLine& line) {
     t.CapNames = on;
   } else if (name == "reset-boots") {
     t.Options.ResetBootsOnAssign = on;
-  } else if (!SetLobbyOption(h, name, on)) {
+  } else if (!SetLobbyOption(h, name, on) && !SetTimingOption(h, name, on)) {
     throw TScriptError("unknown option '" + name + "'");
   }
 }
 
 TWinButton Button(const TTourney& t, const TCommandLine& line) {
   ExpectCount(line, 4, 4);
-  return ParseSeat(t, line, 1);
+  return ParseTableArgs(t, line, 1, true);
 }
 
 void Dump(TScriptHost& h, const TCommandLine& line) {
@@ -113,18 +113,6 @@ TCommand Simple() {
 }
 
 }  // namespace
-
-TWinButton ParseSeat(const TTourney& t, const TCommandLine& line, size_t first) {
-  const std::string& b = line.Arg(first);
-  const int bracket = ParseBracket(t, b);
-  int round = ParseInt(line.Arg(first + 1), 1, kRounds, "round") - 1;
-  int row = ParseInt(line.Arg(first + 2), 1, kTablesPerRound, "table") - 1;
-  int seat = ParseInt(line.Arg(first + 3), 0, 1, "seat");
-  if (round < bracket || round > LastTabRound(t, bracket) || row >= t.Model.Round(bracket, round).TableCount) {
-    throw TScriptError(Sprintf("no table %s %d %d", b.c_str(), round + 1, row + 1));
-  }
-  return TWinButton{bracket, round, row, seat};
-}
 
 void RegisterEngineCommands(TCommandTable& table) {
   table["new"] = New;

@@ -1,7 +1,7 @@
 #include "cli/ScriptHost.h"
 
 #include "base/Cp1252.h"
-#include "lobby/LobbyChoice.h"
+#include "timing/TimerTick.h"
 
 namespace vkr::cli {
 
@@ -108,6 +108,6 @@ TScriptHost::TScriptHost(std::ostream& out)
   Files.SetFilesFolder(&T.FilesFolder);
 }
 
-void TScriptHost::TimerTick() { ReattachLobby(T); }
+void TScriptHost::TimerTick() { TimerTimer(T); }
 
 }  // namespace vkr::cli

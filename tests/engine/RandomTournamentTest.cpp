@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <vector>
-#include <cstdio>
 
 #include "engine/Tourney.h"
 #include "engine/Undo.h"
 #include "fakes/FakePorts.h"
+#include "support/RandomBoots.h"
 #include "support/RandomPlay.h"
 
 namespace vkr::test {
@@ -44,7 +44,17 @@ void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t befor
   ASSERT_EQ(ref.Redo.size(), redo);
 }
 
-void PlayAndCheck(const TRandomPlan& plan, int* corrections = nullptr) {
+// Boot actions between the clicks, each followed by the boot records' and the
+// model's invariants.
+void MixInBoots(TTourney& t, TRandomBoots& boots) {
+  const std::string action = boots.Act(t);
+  if (action.empty()) return;
+  SCOPED_TRACE(action);
+  ASSERT_EQ(CheckBootInvariants(t, boots.Ticked()), "");
+  ASSERT_EQ(CheckInvariants(t), "");
+}
+
+void PlayAndCheck(const TRandomPlan& plan, TRandomBoots* boots = nullptr, int* corrections = nullptr) {
   SCOPED_TRACE(testing::Message() << "entries " << plan.Entries << " format " << plan.Format << " teams "
                                   << plan.Teams << " seed " << plan.Seed);
   TTestHost host;
@@ -54,12 +64,16 @@ void PlayAndCheck(const TRandomPlan& plan, int* corrections = nullptr) {
   ASSERT_EQ(t.Model.PlayerCount(), plan.Entries);
   TUndoReference ref;
   for (int guard = 0; guard < 20000; ++guard) {
+    if (boots != nullptr) {
+      MixInBoots(t, *boots);
+      if (testing::Test::HasFatalFailure()) return;
+    }
     const uint64_t before = SnapshotHash(t);
     const auto undoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Undo));
     const auto redoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Redo));
     const bool startedBefore = t.Started;
     if (!game.Step()) break;
-    SCOPED_TRACE(testing::Message() << "click " << game.Clicks() << " kind " << static_cast<int>(game.LastClick().Kind));
+    SCOPED_TRACE(testing::Message() << "click " << game.Clicks());
     std::string broken = CheckInvariants(t);
     ASSERT_EQ(broken, "");
     if (startedBefore) {
@@ -86,8 +100,6 @@ void PlayAndCheck(const TRandomPlan& plan, int* corrections = nullptr) {
   const int champion = final.Winner();
   ASSERT_NE(champion, kNoEntry);
   EXPECT_EQ(t.Points.ActiveCount, 0);
-  if (t.Points.ActiveCount) { std::printf("WF %d GF %d OLF %d OLL %d TLF %d\n", m.WinnersFinalRound(), m.GrandFinalRound(), m.OneLossFinalRound(), m.OneLossLastRound(), m.TwoLossFinalRound());
-    for (int e = 0; e < m.PlayerCount(); ++e) { const TPlayer& p = m.Player(e); int k = p.LastSlot(); if (k<0) continue; TTableRef r = p.Tables[k]; const TTable& x = m.Table(r); if (x.Result==0) std::printf("inplay %s slot %d at %d/%d/%d seat %d removed %d dq %d; other %d; tc %d bye %d\n", p.Name.c_str(), k, r.Bracket, r.Round, r.Index, p.Seats[k], game.Removed(e), p.Disqualified, x.Seat[1-p.Seats[k]], m.Round(r.Bracket,r.Round).TableCount, m.Round(r.Bracket,r.Round).HasByeTable); } }
   for (int e = 0; e < m.PlayerCount(); ++e) {
     const TPlayer& p = m.Player(e);
     int losses = 0;
@@ -149,6 +161,28 @@ TEST(RandomTournaments, SingleEliminationWithAllByesInRoundTwo) {
       if (testing::Test::HasFatalFailure()) return;
     }
   }
+}
+
+TEST(RandomTournaments, BootsMixedIntoTheClicks) {
+  const int sizes[] = {8, 17, 64, 256};
+  uint64_t seed = 400;
+  int boots = 0, timeOuts = 0;
+  for (int format = ElimSingle; format <= ElimTriple; ++format) {
+    for (int entries : sizes) {
+      TRandomPlan plan;
+      plan.Entries = entries;
+      plan.Format = format;
+      plan.Seed = seed++;
+      TRandomBoots random(plan.Seed * 31 + 7);
+      PlayAndCheck(plan, &random);
+      if (testing::Test::HasFatalFailure()) return;
+      boots += random.Boots();
+      timeOuts += random.TimeOuts();
+    }
+  }
+  // The mix reached both ends of a boot.
+  EXPECT_GT(boots, 50);
+  EXPECT_GT(timeOuts, 10);
 }
 
 }  // namespace
