@@ -90,10 +90,4 @@ void StartFromDraft(TTourney& t, const TNewTourneyDraft& d) {
   StartNewTourney(t, choice);
 }
 
-void AddRecentTourney(std::vector<std::string>& recent, const std::string& file) {
-  std::erase_if(recent, [&](const std::string& f) { return SameText(f, file); });
-  recent.insert(recent.begin(), file);
-  if (recent.size() > kRecentTourneys) recent.resize(kRecentTourneys);
-}
-
 }  // namespace vkr

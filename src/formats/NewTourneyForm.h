@@ -42,9 +42,4 @@ std::string TourneyFileOf(const std::string& field);
 // Start: the lobby is chosen (or none), then the tournament is reset.
 void StartFromDraft(TTourney& t, const TNewTourneyDraft& draft);
 
-// The recent-tournaments list: file moves to the top, case ignored, at most
-// kRecentTourneys entries.
-constexpr size_t kRecentTourneys = 10;
-void AddRecentTourney(std::vector<std::string>& recent, const std::string& file);
-
 }  // namespace vkr

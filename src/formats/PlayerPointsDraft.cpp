@@ -25,7 +25,20 @@ int32_t Placing(int32_t amount, TRange range, bool exactly) {
   return exactly ? -held : held;
 }
 
+// The host and bonus points of s, each held in its range; nothing else.
+TPlayerPointsSettings HeldBonuses(const TPlayerPointsSettings& s) {
+  TPlayerPointsSettings held;
+  for (int32_t TPlayerPointsSettings::*field : kBonusFields) held.*field = Clamped(s.*field, kBonusRange);
+  return held;
+}
+
 }  // namespace
+
+const std::array<int32_t TPlayerPointsSettings::*, 7> kBonusFields = {
+    &TPlayerPointsSettings::Host,          &TPlayerPointsSettings::CoHost,
+    &TPlayerPointsSettings::UnscheduledHost, &TPlayerPointsSettings::UnscheduledCoHost,
+    &TPlayerPointsSettings::WinOfWin,      &TPlayerPointsSettings::FixedWinOfWin,
+    &TPlayerPointsSettings::FirstMatchWin};
 
 TPlayerPointsDraft DraftOfPlayerPoints(const TPlayerPointsSettings& s) {
   TPlayerPointsDraft d;
@@ -35,31 +48,18 @@ TPlayerPointsDraft DraftOfPlayerPoints(const TPlayerPointsSettings& s) {
   d.First = Amount(s.FirstPlace, kFirstPlaceRange);
   d.Second = Amount(s.SecondPlace, kPlacingRange);
   d.Third = Amount(s.ThirdPlace, kPlacingRange);
-  d.Host = Clamped(s.Host, kBonusRange);
-  d.CoHost = Clamped(s.CoHost, kBonusRange);
-  d.UnscheduledHost = Clamped(s.UnscheduledHost, kBonusRange);
-  d.UnscheduledCoHost = Clamped(s.UnscheduledCoHost, kBonusRange);
-  d.WinOfWin = Clamped(s.WinOfWin, kBonusRange);
-  d.FixedWinOfWin = Clamped(s.FixedWinOfWin, kBonusRange);
-  d.FirstMatchWin = Clamped(s.FirstMatchWin, kBonusRange);
+  d.Bonuses = HeldBonuses(s);
   return d;
 }
 
 TPlayerPointsSettings SettingsOfDraft(const TPlayerPointsDraft& d) {
-  TPlayerPointsSettings s;
+  TPlayerPointsSettings s = HeldBonuses(d.Bonuses);
   s.Win = d.Columns[ColumnWin];
   s.Bye = d.Columns[ColumnBye];
   s.Lose = d.Columns[ColumnLose];
   s.FirstPlace = Placing(d.First, kFirstPlaceRange, d.Exactly);
   s.SecondPlace = Placing(d.Second, kPlacingRange, d.Exactly);
   s.ThirdPlace = Placing(d.Third, kPlacingRange, d.Exactly);
-  s.Host = Clamped(d.Host, kBonusRange);
-  s.CoHost = Clamped(d.CoHost, kBonusRange);
-  s.UnscheduledHost = Clamped(d.UnscheduledHost, kBonusRange);
-  s.UnscheduledCoHost = Clamped(d.UnscheduledCoHost, kBonusRange);
-  s.WinOfWin = Clamped(d.WinOfWin, kBonusRange);
-  s.FixedWinOfWin = Clamped(d.FixedWinOfWin, kBonusRange);
-  s.FirstMatchWin = Clamped(d.FirstMatchWin, kBonusRange);
   return s;
 }
 

@@ -16,10 +16,14 @@ struct TPlayerPointsDraft {
   std::array<TPointsList, kPointsColumns> Columns{};
   int32_t First = 0, Second = 0, Third = 0;  // shown as amounts, never negative
   bool Exactly = false;                      // "Exactly:" rather than "Extra:"
-  int32_t Host = 0, CoHost = 0, UnscheduledHost = 0, UnscheduledCoHost = 0;
-  int32_t WinOfWin = 0, FixedWinOfWin = 0, FirstMatchWin = 0;
+  // The host and multi-elimination bonus points (kBonusFields); its lists and placings are unused.
+  TPlayerPointsSettings Bonuses;
   bool SameForAll = false;  // "All rounds have the same points"
 };
+
+// Host, co-host, unscheduled host and co-host, win-of-win, fixed win-of-win
+// and first-match-win points: the fields the dialog shows as they are.
+extern const std::array<int32_t TPlayerPointsSettings::*, 7> kBonusFields;
 
 TPlayerPointsDraft DraftOfPlayerPoints(const TPlayerPointsSettings& settings);
 // Every value held in its range; the placings negated in "Exactly:" mode.

@@ -6,6 +6,7 @@
 #include "formats/PointsList.h"
 #include "formats/SettingLimits.h"
 #include "storage/ActionLog.h"
+#include "storage/SettingsPort.h"
 #include "storage/TournamentFile.h"
 
 namespace vkr {
@@ -65,9 +66,11 @@ void ApplyStartTables(TTourney& t, const TPointsList& tables) {
   SaveTournament(t);
 }
 
-std::string SetDefaultStartTables(TTourney& t, const TPointsList& tables) {
+void SetDefaultStartTables(TTourney& t, const TPointsList& tables) {
   t.Format.DefaultStartTables = HeldTables(tables);
-  return ListToText(t.Format.DefaultStartTables);
+  if (t.Ports.Settings != nullptr) {
+    t.Ports.Settings->WriteString("Default Start Tables", ListToText(t.Format.DefaultStartTables));
+  }
 }
 
 }  // namespace vkr

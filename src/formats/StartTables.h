@@ -28,7 +28,7 @@ bool DefaultStartTablesClick(TTourney& t);
 // OK: every table held in 1..150, logged, the tables renumbered; saved.
 void ApplyStartTables(TTourney& t, const TPointsList& tables);
 // "Set as default": the remembered set for new tournaments and formats
-// without "Starting tables"; gives the text the settings store keeps.
-std::string SetDefaultStartTables(TTourney& t, const TPointsList& tables);
+// without "Starting tables", written to the settings store at once.
+void SetDefaultStartTables(TTourney& t, const TPointsList& tables);
 
 }  // namespace vkr

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "engine/Tourney.h"
+#include "formats/uDialogButtons.h"
 #include "formats/SettingLimits.h"
 #include "formats/TimeSettings.h"
 
@@ -27,9 +28,7 @@ TBootTimeForm::TBootTimeForm(int minutes, QWidget* parent) : QDialog(parent) {
   row->addWidget(label);
   row->addWidget(FMinutes);
   row->addWidget(new QLabel(QStringLiteral("minutes"), this));
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addWidget(buttons);

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "engine/Tourney.h"
+#include "formats/uDialogButtons.h"
 #include "formats/FormatEditing.h"
 #include "formats/PointsList.h"
 #include "formats/SettingLimits.h"
@@ -123,9 +124,7 @@ TFormatEditForm::TFormatEditForm(TTourney& t, const TFormat& format, const std::
     FMessage->setPlainText(ToQt(DecodeMessage(DefaultFormatValue(kMessageKeys[FMessageKey->currentIndex()])).Text));
   });
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* columns = new QHBoxLayout;
   columns->addWidget(general);

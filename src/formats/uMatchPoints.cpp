@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "engine/Tourney.h"
+#include "formats/uDialogButtons.h"
 #include "formats/uRoundFields.h"
 
 namespace vkr {
@@ -55,9 +56,7 @@ TCustomPointsForm::TCustomPointsForm(const TMatchPointsArrangement& arrangement,
   sizeLayout->addWidget(FSizeLabel);
   sizeLayout->addWidget(FSizeList);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* right = new QVBoxLayout;
   right->addWidget(elimBox);

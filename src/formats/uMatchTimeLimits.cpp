@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "engine/Tourney.h"
+#include "formats/uDialogButtons.h"
 #include "formats/TimeSettings.h"
 #include "formats/uRoundFields.h"
 
@@ -25,9 +26,7 @@ TMatchTimeLimitsForm::TMatchTimeLimitsForm(const TPointsList& limits, QWidget* p
   FFields->SetValues(FLimits);
   connect(FFields, &TRoundFields::RowChanged, this,
           [this](int row, int value) { FLimits[static_cast<size_t>(row)] = value; });
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addWidget(buttons);

@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include "base/Text.h"
@@ -24,11 +23,10 @@
 #include "lobby/LobbyWindows.h"
 #include "qt/QtText.h"
 #include "storage/FileSystemPort.h"
+#include "storage/Settings.h"
 #include "ui/uConfirmDlg.h"
 
 namespace vkr {
-
-const char* const kRecentTourneysSetting = "RestoreMRU";
 
 namespace {
 
@@ -243,19 +241,14 @@ void TNewTourneyForm::BrowseClick() {
   FFile->setText(name);
 }
 
-TNewTourneyOutcome ShowNewTourneyDialog(QWidget* parent, TTourney& t, QString& restoreFile) {
-  QSettings settings;
-  QStringList recent = settings.value(QString::fromLatin1(kRecentTourneysSetting)).toStringList();
+TNewTourneyOutcome ShowNewTourneyDialog(QWidget* parent, TTourney& t, std::vector<std::string>& recentTourneys,
+                                        QString& restoreFile) {
+  QStringList recent;
+  for (const std::string& file : recentTourneys) recent << ToQt(file);
   TNewTourneyForm form(t, recent, parent);
   if (form.exec() == QDialog::Accepted) {
-    const TNewTourneyDraft draft = form.Draft();
-    StartFromDraft(t, draft);
-    std::vector<std::string> files;
-    for (const QString& file : recent) files.push_back(FromQt(file));
-    AddRecentTourney(files, t.Storage.FileName);
-    recent.clear();
-    for (const std::string& file : files) recent << ToQt(file);
-    settings.setValue(QString::fromLatin1(kRecentTourneysSetting), recent);
+    StartFromDraft(t, form.Draft());
+    AddRecentFile(recentTourneys, t.Storage.FileName);
     return TNewTourneyOutcome::Started;
   }
   if (!form.RestoreChosen()) return TNewTourneyOutcome::Cancelled;

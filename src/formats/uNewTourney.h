@@ -49,13 +49,11 @@ class TNewTourneyForm : public QDialog {
   QListWidget* FRecent;
 };
 
-// The settings value of the recent-tournaments list.
-extern const char* const kRecentTourneysSetting;
-
 enum class TNewTourneyOutcome { Cancelled, Started, Restore };
 // File/New and the first start without a file: on Start the tournament is
-// reset and the file goes to the top of the recent list; on Restore the file
-// to reopen is given (empty: let the host pick one).
-TNewTourneyOutcome ShowNewTourneyDialog(QWidget* parent, TTourney& t, QString& restoreFile);
+// reset and its file goes to the top of recentTourneys (newest first); on
+// Restore the file to reopen is given (empty: let the host pick one).
+TNewTourneyOutcome ShowNewTourneyDialog(QWidget* parent, TTourney& t, std::vector<std::string>& recentTourneys,
+                                        QString& restoreFile);
 
 }  // namespace vkr

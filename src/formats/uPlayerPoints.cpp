@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "engine/Tourney.h"
+#include "formats/uDialogButtons.h"
 #include "formats/SettingLimits.h"
 #include "formats/uRoundFields.h"
 #include "qt/QtText.h"
@@ -103,35 +104,31 @@ TPlayerPointsForm::TPlayerPointsForm(const TPlayerPointsSettings& settings, QWid
   }
 
   auto* hosts = new QGroupBox(QStringLiteral("Host Points"), this);
-  FHost = AddSpin("HostEdit", kBonusRange, FDraft.Host);
-  FCoHost = AddSpin("CoHostEdit", kBonusRange, FDraft.CoHost);
-  FUnscheduledHost = AddSpin("UnscheduledHostEdit", kBonusRange, FDraft.UnscheduledHost);
-  FUnscheduledCoHost = AddSpin("UnscheduledCoHostEdit", kBonusRange, FDraft.UnscheduledCoHost);
+  static const char* const kBonusNames[7] = {"HostEdit",     "CoHostEdit",        "UnscheduledHostEdit",
+                                             "UnscheduledCoHostEdit", "WinOfWinEdit", "FixedWinOfWinEdit",
+                                             "FirstMatchWinEdit"};
+  for (size_t k = 0; k < kBonusFields.size(); ++k) {
+    FBonus[k] = AddSpin(kBonusNames[k], kBonusRange, FDraft.Bonuses.*kBonusFields[k]);
+  }
   auto* hostLayout = new QGridLayout(hosts);
   hostLayout->addWidget(new QLabel(QStringLiteral("Scheduled:"), hosts), 0, 0, 1, 2);
   hostLayout->addWidget(new QLabel(QStringLiteral("Unscheduled:"), hosts), 0, 2, 1, 2);
-  QSpinBox* const hostFields[4] = {FHost, FCoHost, FUnscheduledHost, FUnscheduledCoHost};
   for (int k = 0; k < 4; ++k) {
     const QString caption = k % 2 == 0 ? QStringLiteral("Main host:") : QStringLiteral("Co-host:");
     hostLayout->addWidget(new QLabel(caption, hosts), 1 + k % 2, (k / 2) * 2, Qt::AlignRight);
-    hostLayout->addWidget(hostFields[k], 1 + k % 2, (k / 2) * 2 + 1);
+    hostLayout->addWidget(FBonus[static_cast<size_t>(k)], 1 + k % 2, (k / 2) * 2 + 1);
   }
 
   auto* bonus = new QGroupBox(QStringLiteral("Multi-Elim Bonus Points"), this);
-  FWinOfWin = AddSpin("WinOfWinEdit", kBonusRange, FDraft.WinOfWin);
-  FFixedWinOfWin = AddSpin("FixedWinOfWinEdit", kBonusRange, FDraft.FixedWinOfWin);
-  FFirstMatchWin = AddSpin("FirstMatchWinEdit", kBonusRange, FDraft.FirstMatchWin);
   auto* bonusLayout = new QFormLayout(bonus);
   bonusLayout->addRow(new QLabel(QStringLiteral("Points for winner of a bracket waiting to play in finals..."), bonus));
-  bonusLayout->addRow(QStringLiteral("- Points per round:"), FWinOfWin);
-  bonusLayout->addRow(QStringLiteral("- Fixed # of points:"), FFixedWinOfWin);
+  bonusLayout->addRow(QStringLiteral("- Points per round:"), FBonus[4]);
+  bonusLayout->addRow(QStringLiteral("- Fixed # of points:"), FBonus[5]);
   bonusLayout->addRow(QStringLiteral("Extra points for the winner of \nthe loser's bracket winning \nthe first match "
                                      "\nin the final:"),
-                      FFirstMatchWin);
+                      FBonus[6]);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
 
   auto* right = new QVBoxLayout;
   right->addWidget(placings);
@@ -183,13 +180,7 @@ TPlayerPointsDraft TPlayerPointsForm::Draft() const {
   d.First = FFirst->value();
   d.Second = FSecond->value();
   d.Third = FThird->value();
-  d.Host = FHost->value();
-  d.CoHost = FCoHost->value();
-  d.UnscheduledHost = FUnscheduledHost->value();
-  d.UnscheduledCoHost = FUnscheduledCoHost->value();
-  d.WinOfWin = FWinOfWin->value();
-  d.FixedWinOfWin = FFixedWinOfWin->value();
-  d.FirstMatchWin = FFirstMatchWin->value();
+  for (size_t k = 0; k < kBonusFields.size(); ++k) d.Bonuses.*kBonusFields[k] = FBonus[k]->value();
   return d;
 }
 

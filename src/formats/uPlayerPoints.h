@@ -33,8 +33,8 @@ class TPlayerPointsForm : public QDialog {
   QTableWidget* FGrid;
   QCheckBox* FSameCheck;
   QRadioButton* FExactly;
-  QSpinBox *FFirst, *FSecond, *FThird, *FHost, *FCoHost, *FUnscheduledHost, *FUnscheduledCoHost;
-  QSpinBox *FWinOfWin, *FFixedWinOfWin, *FFirstMatchWin;
+  QSpinBox *FFirst, *FSecond, *FThird;
+  std::array<QSpinBox*, 7> FBonus{};  // in the order of kBonusFields
 };
 
 // The Format menu's "&Player points...": on OK the points reach the tournament.

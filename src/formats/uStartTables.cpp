@@ -7,19 +7,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "engine/Tourney.h"
+#include "formats/uDialogButtons.h"
 #include "formats/StartTables.h"
 #include "formats/uRoundFields.h"
 #include "qt/QtText.h"
 #include "ui/uConfirmDlg.h"
 
 namespace vkr {
-
-const char* const kDefaultStartTablesSetting = "Default Start Tables";
 
 TStartTablesForm::TStartTablesForm(TTourney& t, const TPointsList& tables, QWidget* parent)
     : QDialog(parent), T(t), FTables(tables) {
@@ -55,7 +53,7 @@ TStartTablesForm::TStartTablesForm(TTourney& t, const TPointsList& tables, QWidg
   connect(FPlayers, &QSpinBox::valueChanged, this, &TStartTablesForm::RefreshPreview);
   connect(FElim, &QComboBox::currentIndexChanged, this, &TStartTablesForm::RefreshPreview);
 
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  QDialogButtonBox* buttons = OkCancelButtons(this);
   auto* restore = new QPushButton(QStringLiteral("Restore default"), this);
   restore->setObjectName(QStringLiteral("RestoreDefaultButton"));
   restore->setAutoDefault(false);
@@ -72,8 +70,6 @@ TStartTablesForm::TStartTablesForm(TTourney& t, const TPointsList& tables, QWidg
     ShowTables();
   });
   connect(setDefault, &QPushButton::clicked, this, &TStartTablesForm::SetAsDefaultClick);
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* tablesBox = new QGroupBox(QStringLiteral("First table of each round"), this);
   (new QVBoxLayout(tablesBox))->addWidget(FFields);
@@ -104,7 +100,7 @@ void TStartTablesForm::SetAsDefaultClick() {
   if (!AskYesNo(this, QStringLiteral("Are you sure you want to set these as the default starting tables?"), nullptr)) {
     return;
   }
-  QSettings().setValue(QString::fromLatin1(kDefaultStartTablesSetting), ToQt(SetDefaultStartTables(T, FTables)));
+  SetDefaultStartTables(T, FTables);
 }
 
 void ShowStartTablesDialog(QWidget* parent, TTourney& t) {

@@ -32,9 +32,6 @@ class TStartTablesForm : public QDialog {
   QComboBox* FElim;
 };
 
-// The value name of the remembered start tables in the settings.
-extern const char* const kDefaultStartTablesSetting;
-
 // The Format menu's "&Default start tables...": ignored once sign-ups are
 // closed; on OK the tables reach the tournament.
 void ShowStartTablesDialog(QWidget* parent, TTourney& t);

@@ -75,14 +75,5 @@ TEST(NewTourneyFormTest, StartingResetsTheTournamentWithTheDialogsValuesAndSaves
   EXPECT_EQ(reloaded.T.Context.HostName, "Ann");
 }
 
-TEST(NewTourneyFormTest, RecentTourneysPutTheFileFirstOnceAndKeepTen) {
-  std::vector<std::string> recent{"a.vkr", "B.vkr", "c.vkr"};
-  AddRecentTourney(recent, "b.vkr");
-  EXPECT_EQ(recent, (std::vector<std::string>{"b.vkr", "a.vkr", "c.vkr"}));
-  for (int i = 0; i < 12; ++i) AddRecentTourney(recent, std::to_string(i));
-  EXPECT_EQ(recent.size(), kRecentTourneys);
-  EXPECT_EQ(recent.front(), "11");
-}
-
 }  // namespace
 }  // namespace vkr

@@ -8,6 +8,7 @@
 #include "formats/StartTables.h"
 #include "formats/TimeSettings.h"
 #include "storage/TournamentFile.h"
+#include "fakes/FakeSettings.h"
 #include "support/TourneyHost.h"
 
 namespace vkr {
@@ -172,8 +173,12 @@ TEST(StartTablesTest, TheCommandIsIgnoredOnceSignupsCloseAndOkRenumbersAndSaves)
   EXPECT_EQ(h.LogLines()[before + 1], "    -> Starting tables are: 1,150,7,1,1,1,1,1,1,1,1,1,1,1,2");
   EXPECT_EQ(h.Files.Files.count("cup.vkr"), 1u);  // saved
 
-  EXPECT_EQ(SetDefaultStartTables(h.T, L("3,0")), "3,1,1,1,1,1,1,1,1,1,1,1,1,1,1");
+  SetDefaultStartTables(h.T, L("3,0"));  // no settings store: remembered for this run only
   EXPECT_EQ(h.T.Format.DefaultStartTables[1], 1);
+  test::TFakeSettings settings;
+  h.T.Ports.Settings = &settings;
+  SetDefaultStartTables(h.T, L("3,0"));
+  EXPECT_EQ(settings.ReadString("Default Start Tables"), "3,1,1,1,1,1,1,1,1,1,1,1,1,1,1");
 
   h.AddPlayers(8);
   h.Close();
@@ -222,7 +227,7 @@ TEST(PlayerPointsDraftTest, PlacingsCarryTheirModeInTheSignAndAllValuesAreHeld) 
   s.FirstMatchWin = -4;
   TPlayerPointsDraft d = DraftOfPlayerPoints(s);
   EXPECT_TRUE(d.Exactly);
-  EXPECT_EQ(std::vector<int32_t>({d.First, d.Second, d.Third, d.Host, d.FirstMatchWin}),
+  EXPECT_EQ(std::vector<int32_t>({d.First, d.Second, d.Third, d.Bonuses.Host, d.Bonuses.FirstMatchWin}),
             std::vector<int32_t>({10, 5, 100, 100, 0}));
   d.First = 250;
   const TPlayerPointsSettings back = SettingsOfDraft(d);
@@ -239,7 +244,7 @@ TEST(PlayerPointsDraftTest, OkLogsRecomputesAndSaves) {
   TPlayerPointsDraft d = DraftOfPlayerPoints(h.T.Format.PlayerPoints);
   d.Exactly = true;
   d.First = 10;
-  d.WinOfWin = 3;
+  d.Bonuses.WinOfWin = 3;
   SetCell(d, ColumnWin, 2, "6");
   ApplyPlayerPoints(h.T, d);
   EXPECT_EQ(h.T.Format.PlayerPoints.FirstPlace, -10);

@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTreeWidget>
@@ -231,7 +230,7 @@ class FormatDialogsTest : public QObject {
 
   void NewTourneyStartsTheTournamentAndListsItAsRecent() {
     TStoreHost h;
-    QSettings().remove(QString::fromLatin1(kRecentTourneysSetting));
+    std::vector<std::string> recent{"files/old.vkr", "files/CUP.vkr"};
     WhenModal<TNewTourneyForm>([](TNewTourneyForm* form) {
       QComboBox* format = Child<QComboBox>(form, "FormatCombo");
       format->setCurrentIndex(1);
@@ -241,14 +240,13 @@ class FormatDialogsTest : public QObject {
       Child<QLineEdit>(form, "FileNameEdit")->setText(QStringLiteral("files/cup"));
     });
     QString restore;
-    QCOMPARE(ShowNewTourneyDialog(nullptr, h.T, restore), TNewTourneyOutcome::Started);
+    QCOMPARE(ShowNewTourneyDialog(nullptr, h.T, recent, restore), TNewTourneyOutcome::Started);
     QCOMPARE(h.T.Storage.FileName, std::string("files/cup.vkr"));
     QCOMPARE(h.T.ElimFormat, int(ElimDouble));
     QCOMPARE(h.T.Context.HostName, std::string("Ann"));
     QVERIFY(h.T.TeamMode);
     QVERIFY(h.Files.Files.count("files/cup.vkr") == 1);
-    QCOMPARE(QSettings().value(QString::fromLatin1(kRecentTourneysSetting)).toStringList(),
-             QStringList{QStringLiteral("files/cup.vkr")});
+    QCOMPARE(recent, (std::vector<std::string>{"files/cup.vkr", "files/old.vkr"}));
 
     WhenModal<TNewTourneyForm>([](TNewTourneyForm* form) {
       QListWidget* recent = Child<QListWidget>(form, "RecentList");
@@ -256,9 +254,8 @@ class FormatDialogsTest : public QObject {
       recent->setCurrentRow(0);
       Child<QPushButton>(form, "RestoreButton")->click();
     }, false);
-    QCOMPARE(ShowNewTourneyDialog(nullptr, h.T, restore), TNewTourneyOutcome::Restore);
+    QCOMPARE(ShowNewTourneyDialog(nullptr, h.T, recent, restore), TNewTourneyOutcome::Restore);
     QCOMPARE(restore, QStringLiteral("files/cup.vkr"));
-    QSettings().remove(QString::fromLatin1(kRecentTourneysSetting));
   }
 };
 

@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -21,6 +20,7 @@
 #include "formats/uMatchTimeLimits.h"
 #include "formats/uPlayerPoints.h"
 #include "formats/uStartTables.h"
+#include "fakes/FakeSettings.h"
 #include "support/TourneyHost.h"
 
 using namespace vkr;
@@ -125,7 +125,8 @@ class SettingsDialogsTest : public QObject {
 
   void StartTablesPreviewTheLastTablesAndSetAsDefaultAsksFirst() {
     test::TEngineHost h;
-    QSettings().remove(QString::fromLatin1(kDefaultStartTablesSetting));
+    test::TFakeSettings settings;
+    h.T.Ports.Settings = &settings;
     TStartTablesForm form(h.T, h.T.StartTables, nullptr);
     Child<QSpinBox>(&form, "Table1Edit")->setValue(150);
     Child<QSpinBox>(&form, "PlayersEdit")->setValue(20);
@@ -140,18 +141,16 @@ class SettingsDialogsTest : public QObject {
       QCOMPARE(no.Seen, QStringList{QStringLiteral("Are you sure you want to set these as the default starting tables?")});
     }
     QCOMPARE(h.T.Format.DefaultStartTables[0], 50);
-    QVERIFY(!QSettings().contains(QString::fromLatin1(kDefaultStartTablesSetting)));
+    QVERIFY(!settings.ReadString("Default Start Tables"));
     {
       TBoxAnswerer yes(QMessageBox::Yes);
       Child<QPushButton>(&form, "SetAsDefaultButton")->click();
     }
     QCOMPARE(h.T.Format.DefaultStartTables[0], 150);
-    QCOMPARE(QSettings().value(QString::fromLatin1(kDefaultStartTablesSetting)).toString().section(',', 0, 0),
-             QStringLiteral("150"));
+    QCOMPARE(settings.ReadString("Default Start Tables").value_or("").substr(0, 4), std::string("150,"));
     Child<QSpinBox>(&form, "Table1Edit")->setValue(3);
     Child<QPushButton>(&form, "RestoreDefaultButton")->click();
     QCOMPARE(Child<QSpinBox>(&form, "Table1Edit")->value(), 150);
-    QSettings().remove(QString::fromLatin1(kDefaultStartTablesSetting));
   }
 
   void StartTablesReachTheTournamentOnlyWhileSignupsAreOpen() {
