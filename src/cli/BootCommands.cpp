@@ -14,8 +14,8 @@ TWinButton OccupiedSeat(const TTourney& t, const TCommandLine& line, size_t firs
   ExpectCount(line, first + 3, first + 3);
   const TWinButton b = ParseTableArgs(t, line, first, true);
   if (!t.Model.Table(b.Bracket, b.Round, b.TableIndex).SeatTaken(b.Seat)) {
-    throw TScriptError(Sprintf("nobody sits in seat %d of table %s %d %d", b.Seat, line.Arg(first).c_str(),
-                               b.Round + 1, b.TableIndex + 1));
+    throw TScriptError(Sprintf("nobody sits in seat %d of table %s %d %d", b.Seat, line.Arg(first).c_str(), b.Round + 1,
+                               b.TableIndex + 1));
   }
   return b;
 }
@@ -64,7 +64,8 @@ void Boots(TScriptHost& h, const TCommandLine& line) {
   const TTourney& t = h.T;
   if (t.Timing.ActiveBoots.empty()) PrintLine(h.Out, "active boots: ", "none");
   for (const TActiveBootLine& boot : t.Timing.ActiveBoots) {
-    PrintLine(h.Out, "active boot: ", Sprintf("%s %s table %d", boot.Name.c_str(), boot.Time.c_str(), boot.TableNumber));
+    PrintLine(h.Out,
+              "active boot: ", Sprintf("%s %s table %d", boot.Name.c_str(), boot.Time.c_str(), boot.TableNumber));
   }
   for (const TPlayer& p : t.Model.Players()) {
     if (p.BootCount == 0 && !p.BootedTooLong && p.BootStart == 0) continue;

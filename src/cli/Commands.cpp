@@ -17,7 +17,7 @@ TCommandTable AllCommands() {
   // name taken twice is caught rather than silently replaced.
   for (auto add : {RegisterEngineCommands, RegisterFormatCommands, RegisterLobbyCommands, RegisterMacroCommands,
                    RegisterReportCommands, RegisterStorageCommands, RegisterShowCommand,
-                   RegisterTimingCommands, RegisterBootCommands}) {
+                   RegisterTimingCommands, RegisterBootCommands, RegisterZoneCommands}) {
     TCommandTable part;
     add(part);
     for (auto& [name, command] : part) {

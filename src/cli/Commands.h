@@ -39,6 +39,7 @@ void RegisterStorageCommands(TCommandTable& table);
 void RegisterShowCommand(TCommandTable& table);
 void RegisterTimingCommands(TCommandTable& table);
 void RegisterBootCommands(TCommandTable& table);
+void RegisterZoneCommands(TCommandTable& table);
 
 // The timing options of `option NAME on|off`; false for another name.
 bool SetTimingOption(TScriptHost& h, const std::string& name, bool on);

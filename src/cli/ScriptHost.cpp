@@ -2,6 +2,7 @@
 
 #include "base/Cp1252.h"
 #include "timing/TimerTick.h"
+#include "timing/ZoneClocks.h"
 
 namespace vkr::cli {
 
@@ -104,6 +105,8 @@ TScriptHost::TScriptHost(std::ostream& out)
   T.Ports.Clipboard = &Clipboard;
   T.Ports.Files = &Files;
   T.Ports.Windows = &Lobby;
+  T.Ports.TimeZones = &Zones;
+  LoadZoneClocks(T);
   T.FilesFolder = FilesTemp.Path();
   Files.SetFilesFolder(&T.FilesFolder);
 }

@@ -5,6 +5,7 @@
 #include "engine/Tourney.h"
 #include "formats/PointsList.h"
 #include "storage/Settings.h"
+#include "timing/TimingSettings.h"
 
 namespace vkr {
 
@@ -30,6 +31,7 @@ void ApplySettings(TTourney& t, const TSettings& s) {
   t.CapNames = s.CapNames;
   t.AllByesInRound2 = s.AllByesInRound2;
   t.RandomlyAssignByes = s.RandomlyAssignByes;
+  ApplyTimingSettings(t, s);
 }
 
 void CaptureSettings(const TTourney& t, TSettings& s) {
@@ -47,6 +49,7 @@ void CaptureSettings(const TTourney& t, TSettings& s) {
   s.CapNames = t.CapNames;
   s.AllByesInRound2 = t.AllByesInRound2;
   s.RandomlyAssignByes = t.RandomlyAssignByes;
+  CaptureTimingSettings(t, s);
 }
 
 }  // namespace vkr
