@@ -82,12 +82,16 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   QAction* AddCheckItem(QMenu* menu, const char* objectName, const char* caption, bool* option,
                         std::function<void()> after = {});
   void CreateToolBars();
+  void CreateTimingMenus();
   void UpdateActions();
   // Menus built from the tournament's data (FormMenus.cpp).
   void RebuildFormatEntries();
   void RebuildMacroControls();
   void FillLobbyMenu(QMenu* menu);
   void ShowPlayerMenu(int bracket, int round, int tableIndex, int seat, QPoint at);
+  void ShowBootMenu(int bracket, int round, int tableIndex, int seat, QPoint at);
+  void ShowTableMenu(int bracket, int round, int tableIndex, QPoint at);
+  void SelectTimeZones();
   void RunMacro(const std::string& name);
   // Files (FormFiles.cpp).
   void OpenItemClick();
@@ -132,6 +136,9 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   QMenu* FRecentTourneys = nullptr;
   QMenu* FPlayerMenu = nullptr;
   QMenu* FPlayerMacros = nullptr;
+  QMenu* FBootMenu = nullptr;
+  QMenu* FTableMenu = nullptr;
+  QMenu* FTimeZoneMenu = nullptr;
   QActionGroup* FElimGroup = nullptr;
   QActionGroup* FPointsGroup = nullptr;
   QActionGroup* FArrangementGroup = nullptr;
