@@ -25,7 +25,8 @@ class TReadOnlyFiles : public TFileSystemPort {
   TFileSystemPort& FFiles;
 };
 
-// Loads into host.T; messages of the load are printed to err.
+}  // namespace
+
 bool LoadReadOnly(TScriptHost& host, const std::string& path) {
   TReadOnlyFiles files(host.Files);
   host.T.Ports.Files = &files;
@@ -33,8 +34,6 @@ bool LoadReadOnly(TScriptHost& host, const std::string& path) {
   host.T.Ports.Files = &host.Files;
   return loaded;
 }
-
-}  // namespace
 
 int CheckTournamentFile(const std::string& path, std::ostream& err) {
   TScriptHost host(err);

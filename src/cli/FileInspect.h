@@ -8,6 +8,12 @@
 
 namespace vkr::cli {
 
+struct TScriptHost;
+
+// Loads a tournament file into host.T without writing anything; the load's
+// messages go to the host's output.
+bool LoadReadOnly(TScriptHost& host, const std::string& path);
+
 // 0 when the file loads, else 1.
 int CheckTournamentFile(const std::string& path, std::ostream& err);
 // Prints DumpJson of the loaded tournament; 0, or 1 when it does not load.

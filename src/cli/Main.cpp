@@ -14,6 +14,7 @@
 #include "base/Version.h"
 #include "cli/Commands.h"
 #include "cli/FileInspect.h"
+#include "cli/PictureCommand.h"
 #include "cli/ScriptHost.h"
 #include "cli/ScriptRunner.h"
 
@@ -48,6 +49,7 @@ int Play(const TArguments& args, TConsole& io);
 int Check(const TArguments& args, TConsole& io);
 int Dump(const TArguments& args, TConsole& io);
 int Report(const TArguments& args, TConsole& io);
+int Picture(const TArguments& args, TConsole& io);
 
 // One entry per subcommand: the usage, `vkr NAME --help` and the dispatch
 // are all made from this table.
@@ -63,6 +65,11 @@ const TSubcommand kSubcommands[] = {
      "summary (FILE-points.txt); -o - writes it to\n"
      "standard output",
      2, true, Report, nullptr},
+    {"picture", "FILE.vkr [-o OUT.svg|OUT.html|-]",
+     "draw a tournament file's whole bracket as SVG\n"
+     "(default OUT: FILE.svg) or as an HTML page;\n"
+     "-o - writes the SVG to standard output",
+     1, true, Picture, nullptr},
 };
 
 constexpr size_t kSummaryColumn = 30;
@@ -166,6 +173,11 @@ int Report(const TArguments& args, TConsole& io) {
   const std::string& path = args.Operands[1];
   const std::string out = args.HasOutput ? args.Output : ChangeFileExt(path, report->DefaultEnding);
   return ReportTournamentFile(report->Kind, path, out, io.Out, io.Err);
+}
+
+int Picture(const TArguments& args, TConsole& io) {
+  const std::string& path = args.Operands[0];
+  return PictureTournamentFile(path, args.HasOutput ? args.Output : ChangeFileExt(path, ".svg"), io.Out, io.Err);
 }
 
 const TSubcommand* FindSubcommand(const std::string& name) {

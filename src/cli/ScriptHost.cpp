@@ -1,7 +1,8 @@
 #include "cli/ScriptHost.h"
 
 #include "base/Cp1252.h"
-#include "lobby/LobbyChoice.h"
+#include "timing/TimerTick.h"
+#include "timing/ZoneClocks.h"
 
 namespace vkr::cli {
 
@@ -104,10 +105,12 @@ TScriptHost::TScriptHost(std::ostream& out)
   T.Ports.Clipboard = &Clipboard;
   T.Ports.Files = &Files;
   T.Ports.Windows = &Lobby;
+  T.Ports.TimeZones = &Zones;
+  LoadZoneClocks(T);
   T.FilesFolder = FilesTemp.Path();
   Files.SetFilesFolder(&T.FilesFolder);
 }
 
-void TScriptHost::TimerTick() { ReattachLobby(T); }
+void TScriptHost::TimerTick() { TimerTimer(T); }
 
 }  // namespace vkr::cli

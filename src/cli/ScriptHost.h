@@ -11,6 +11,7 @@
 #include "engine/Tourney.h"
 #include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
+#include "posix/BuiltInTimeZones.h"
 #include "posix/PosixFileSystem.h"
 #include "posix/SystemClock.h"
 #include "posix/TempFolder.h"
@@ -108,6 +109,8 @@ struct TScriptHost {
   TScriptScreen Screen;
   TScriptClock Clock;
   TScriptFiles Files;
+  // The script's clock is universal time: local time is the zone "UTC".
+  TBuiltInTimeZones Zones;
   TSimLobby Lobby;  // prints "chatbox[TITLE]: " for each paste, "chat[TITLE]: " for each line sent
   // The folder for files unless the script names one: nothing of the user's is touched.
   TTempFolder FilesTemp;
