@@ -51,6 +51,8 @@ int Dump(const TArguments& args, TConsole& io);
 int Report(const TArguments& args, TConsole& io);
 int Picture(const TArguments& args, TConsole& io);
 
+// One entry per subcommand: the usage, `vkr NAME --help` and the dispatch
+// are all made from this table.
 const TSubcommand kSubcommands[] = {
     {"play", "SCRIPT", "run host commands from SCRIPT, one per line\n(- reads them from standard input)", 1, false,
      Play, ListScriptCommands},
