@@ -13,7 +13,8 @@ namespace vkr {
 TMatchTimeRemindersDialog::TMatchTimeRemindersDialog(const TTimingState& timing, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Configure Match Reminders"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(new QLabel(QStringLiteral("Select when you would like a reminder when a match has less than:"), this));
+  const QString text = QStringLiteral("Select when you would like a reminder when a match has less than:");
+  layout->addWidget(new QLabel(text, this));
   auto box = [this, layout](const char* caption, bool checked) {
     auto* check = new QCheckBox(QString::fromLatin1(caption), this);
     check->setChecked(checked);
