@@ -7,6 +7,7 @@
 
 #include "cli/FileInspect.h"
 #include "cli/ScriptRunner.h"
+#include "cli/StreamPath.h"
 #include "base/Paths.h"
 
 namespace vkr::cli {
@@ -21,7 +22,7 @@ const char* const kUsage =
 
 int Play(const char* path) {
   if (std::strcmp(path, "-") == 0) return RunScript(std::cin, std::cout, std::cerr);
-  std::ifstream script(path, std::ios::binary);
+  std::ifstream script(StreamPath(path), std::ios::binary);
   if (!script) {
     std::cerr << "vkr: cannot open " << path << '\n';
     return 1;

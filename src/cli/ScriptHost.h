@@ -11,10 +11,9 @@
 #include "engine/Tourney.h"
 #include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
-#include "posix/PosixFileSystem.h"
-#include "posix/SystemClock.h"
-#include "posix/TempFolder.h"
+#include "native/NativePorts.h"
 #include "sim/SimLobby.h"
+#include "timing/UsTimeFormats.h"
 
 namespace vkr::cli {
 
@@ -75,7 +74,7 @@ class TScriptClock : public TClockPort {
   void DelayWithMessages(uint32_t ms) override { Wait(ms / 1000.0); }
 
  private:
-  TSystemClock FReal;
+  TNativeClock FReal;
   bool FFixed = false;
   TDateTime FNow = 0;
   uint64_t FTicks = 0;
@@ -90,10 +89,10 @@ struct TScriptHost {
   TScriptClipboard Clipboard;
   TScriptScreen Screen;
   TScriptClock Clock;
-  TPosixFileSystem Files;
+  TNativeFileSystem Files;
   TSimLobby Lobby;  // prints "chatbox[TITLE]: " for each paste, "chat[TITLE]: " for each line sent
   // The folder for files unless the script names one: nothing of the user's is touched.
-  TTempFolder FilesTemp;
+  TNativeTempFolder FilesTemp;
   TTourney T;
   // Formats a script composes before writing them as the store.
   std::vector<TFormat> FormatDraft;
