@@ -3,7 +3,7 @@
 # when they are missing. Safe to run again.
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config libgtest-dev libgmock-dev
-          g++-mingw-w64-x86-64 clang libclang-rt-14-dev)
+          g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
