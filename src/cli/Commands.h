@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/Results.h"
+
 namespace vkr::cli {
 
 struct TScriptHost;
@@ -34,6 +36,13 @@ bool SetLobbyOption(TScriptHost& h, const std::string& name, bool on);
 void RegisterMacroCommands(TCommandTable& table);
 void RegisterReportCommands(TCommandTable& table);
 void RegisterStorageCommands(TCommandTable& table);
+void RegisterShowCommand(TCommandTable& table);
+void RegisterTimingCommands(TCommandTable& table);
+void RegisterBootCommands(TCommandTable& table);
+void RegisterZoneCommands(TCommandTable& table);
+
+// The timing options of `option NAME on|off`; false for another name.
+bool SetTimingOption(TScriptHost& h, const std::string& name, bool on);
 
 // All commands of every subsystem.
 TCommandTable AllCommands();
@@ -42,5 +51,10 @@ TCommandTable AllCommands();
 bool ParseOnOff(const std::string& word);
 int ParseInt(const std::string& word, int low, int high, const char* what);
 void ExpectCount(const TCommandLine& line, size_t low, size_t high);
+// B R T [S] from argument `first` on: bracket W, O or T, round and table row
+// as shown (1-based), seat 0 or 1; a table the views do not show is refused.
+TWinButton ParseTableArgs(const TTourney& t, const TCommandLine& line, size_t first, bool withSeat);
+// W, O or T: a bracket the tournament's elimination type uses.
+int ParseBracket(const TTourney& t, const std::string& letter);
 
 }  // namespace vkr::cli

@@ -83,25 +83,14 @@ void Option(TScriptHost& h, const TCommandLine& line) {
     t.CapNames = on;
   } else if (name == "reset-boots") {
     t.Options.ResetBootsOnAssign = on;
-  } else if (!SetLobbyOption(h, name, on)) {
+  } else if (!SetLobbyOption(h, name, on) && !SetTimingOption(h, name, on)) {
     throw TScriptError("unknown option '" + name + "'");
   }
 }
 
-// B R T S as the host sees them: bracket letter, round and table row 1-based.
 TWinButton Button(const TTourney& t, const TCommandLine& line) {
   ExpectCount(line, 4, 4);
-  const std::string& b = line.Arg(1);
-  int bracket = b == "W" ? Winners : b == "O" ? OneLoss : b == "T" ? TwoLoss : -1;
-  if (bracket < 0) throw TScriptError("bracket must be W, O or T");
-  if (bracket > t.ElimFormat) throw TScriptError("bracket " + b + " is not used in this elimination type");
-  int round = ParseInt(line.Arg(2), 1, kRounds, "round") - 1;
-  int row = ParseInt(line.Arg(3), 1, kTablesPerRound, "table") - 1;
-  int seat = ParseInt(line.Arg(4), 0, 1, "seat");
-  if (round < bracket || round > LastTabRound(t, bracket) || row >= t.Model.Round(bracket, round).TableCount) {
-    throw TScriptError(Sprintf("no table %s %d %d", b.c_str(), round + 1, row + 1));
-  }
-  return TWinButton{bracket, round, row, seat};
+  return ParseTableArgs(t, line, 1, true);
 }
 
 void Dump(TScriptHost& h, const TCommandLine& line) {

@@ -1,8 +1,8 @@
 #include "cli/FileInspect.h"
 
 #include "cli/Dump.h"
+#include "base/Text.h"
 #include "cli/ScriptHost.h"
-#include "storage/ReportExport.h"
 #include "storage/TournamentFile.h"
 
 namespace vkr::cli {
@@ -25,7 +25,8 @@ class TReadOnlyFiles : public TFileSystemPort {
   TFileSystemPort& FFiles;
 };
 
-// Loads into host.T; messages of the load are printed to err.
+}  // namespace
+
 bool LoadReadOnly(TScriptHost& host, const std::string& path) {
   TReadOnlyFiles files(host.Files);
   host.T.Ports.Files = &files;
@@ -34,23 +35,32 @@ bool LoadReadOnly(TScriptHost& host, const std::string& path) {
   return loaded;
 }
 
-}  // namespace
-
 int CheckTournamentFile(const std::string& path, std::ostream& err) {
   TScriptHost host(err);
   return LoadReadOnly(host, path) ? 0 : 1;
 }
 
-int ReportTournamentFile(const std::string& kind, const std::string& path, const std::string& outPath,
+const TReportChoice* FindReport(const std::string& word) {
+  static const TReportChoice reports[] = {
+      {"text", TReportKind::Text, ".txt"},
+      {"csv", TReportKind::Csv, ".csv"},
+      {"points", TReportKind::PointsSummary, "-points.txt"},
+  };
+  for (const TReportChoice& report : reports) {
+    if (word == report.Word) return &report;
+  }
+  return nullptr;
+}
+
+int ReportTournamentFile(TReportKind kind, const std::string& path, const std::string& outPath, std::ostream& out,
                          std::ostream& err) {
-  TReportKind report;
-  if (kind == "text") report = TReportKind::Text;
-  else if (kind == "csv") report = TReportKind::Csv;
-  else if (kind == "points") report = TReportKind::PointsSummary;
-  else return 2;
   TScriptHost host(err);
   if (!LoadReadOnly(host, path)) return 1;
-  return ExportReport(host.T, report, outPath) ? 0 : 1;
+  if (outPath != "-") return ExportReport(host.T, kind, outPath) ? 0 : 1;
+  std::vector<std::string> lines;
+  if (!BuildReportLines(host.T, kind, lines)) return 1;
+  out << JoinLinesCrLf(lines);
+  return out ? 0 : 1;
 }
 
 int DumpTournamentFile(const std::string& path, std::ostream& out, std::ostream& err) {

@@ -2,6 +2,7 @@
 // reports written to files, and a look at the files written.
 #include "base/Text.h"
 #include "cli/Commands.h"
+#include "cli/FileInspect.h"
 #include "cli/ScriptHost.h"
 #include "storage/ByesList.h"
 #include "storage/PlayerPoints.h"
@@ -15,9 +16,7 @@ namespace {
 constexpr size_t kMaxShownFile = 16 * 1024 * 1024;
 
 TReportKind ParseKind(const std::string& word) {
-  if (word == "text") return TReportKind::Text;
-  if (word == "csv") return TReportKind::Csv;
-  if (word == "points") return TReportKind::PointsSummary;
+  if (const TReportChoice* report = FindReport(word)) return report->Kind;
   throw TScriptError("expected text, csv or points, not '" + word + "'");
 }
 

@@ -1,22 +1,47 @@
 #include "cli/ScriptHost.h"
 
 #include "base/Cp1252.h"
-#include "lobby/LobbyChoice.h"
+#include "timing/TimerTick.h"
+#include "timing/ZoneClocks.h"
 
 namespace vkr::cli {
 
+namespace {
+
+// The stream's own flag (std::ios_base::iword) for ShowLineBreaks.
+int LineBreaksFlag() {
+  static const int index = std::ios_base::xalloc();
+  return index;
+}
+
+}  // namespace
+
+void ShowLineBreaks(std::ostream& out) { out.iword(LineBreaksFlag()) = 1; }
+
 void PrintLine(std::ostream& out, const std::string& prefix, const std::string& text) {
+  const bool realBreaks = out.iword(LineBreaksFlag()) != 0;
+  const std::string indent(realBreaks ? prefix.size() : 0, ' ');
   std::string flat;
   flat.reserve(text.size());
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] == '\r' || text[i] == '\n') {
-      flat += "\\n";
       if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      if (!realBreaks) {
+        flat += "\\n";
+        continue;
+      }
+      flat += '\n';
+      // A blank line of the text stays blank, without trailing spaces.
+      if (i + 1 < text.size() && text[i + 1] != '\r' && text[i + 1] != '\n') flat += indent;
     } else {
       flat += text[i];
     }
   }
   out << prefix << Cp1252ToUtf8(flat) << '\n';
+}
+
+bool TScriptFiles::AppendWriteThrough(const std::string& path, std::string_view bytes) {
+  return TNativeFileSystem::AppendWriteThrough(path == ".log" && FFilesFolder ? *FFilesFolder + path : path, bytes);
 }
 
 bool TScriptScreen::Confirm(const std::string& text, bool*) {
@@ -80,9 +105,12 @@ TScriptHost::TScriptHost(std::ostream& out)
   T.Ports.Clipboard = &Clipboard;
   T.Ports.Files = &Files;
   T.Ports.Windows = &Lobby;
+  T.Ports.TimeZones = &Zones;
+  LoadZoneClocks(T);
   T.FilesFolder = FilesTemp.Path();
+  Files.SetFilesFolder(&T.FilesFolder);
 }
 
-void TScriptHost::TimerTick() { ReattachLobby(T); }
+void TScriptHost::TimerTick() { TimerTimer(T); }
 
 }  // namespace vkr::cli

@@ -12,14 +12,20 @@
 #include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
 #include "native/NativePorts.h"
+#include "posix/BuiltInTimeZones.h"
 #include "sim/SimLobby.h"
 #include "timing/UsTimeFormats.h"
 
 namespace vkr::cli {
 
 // One output line: prefix, then the text converted from code page 1252 to
-// UTF-8, line breaks inside it printed as the two characters \n.
+// UTF-8. Line breaks inside the text are printed as the two characters \n,
+// so that a transcript keeps one line per event, unless the stream was set
+// to show them.
 void PrintLine(std::ostream& out, const std::string& prefix, const std::string& text);
+// From now on PrintLine on this stream breaks the line where the text does,
+// indenting the following lines under the text: for a person reading.
+void ShowLineBreaks(std::ostream& out);
 
 class TScriptClipboard;
 
@@ -80,6 +86,18 @@ class TScriptClock : public TClockPort {
   uint64_t FTicks = 0;
 };
 
+// Real files, except that lines logged before a tournament file is named
+// (".log" in the current folder) go to the folder for files instead: a run
+// that never opened or created a tournament leaves nothing where it started.
+class TScriptFiles : public TNativeFileSystem {
+ public:
+  void SetFilesFolder(const std::string* folder) { FFilesFolder = folder; }
+  bool AppendWriteThrough(const std::string& path, std::string_view bytes) override;
+
+ private:
+  const std::string* FFilesFolder = nullptr;
+};
+
 struct TScriptHost {
   explicit TScriptHost(std::ostream& out);
   TScriptHost(const TScriptHost&) = delete;
@@ -89,7 +107,9 @@ struct TScriptHost {
   TScriptClipboard Clipboard;
   TScriptScreen Screen;
   TScriptClock Clock;
-  TNativeFileSystem Files;
+  TScriptFiles Files;
+  // The script's clock is universal time: local time is the zone "UTC".
+  TBuiltInTimeZones Zones;
   TSimLobby Lobby;  // prints "chatbox[TITLE]: " for each paste, "chat[TITLE]: " for each line sent
   // The folder for files unless the script names one: nothing of the user's is touched.
   TNativeTempFolder FilesTemp;

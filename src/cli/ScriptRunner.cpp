@@ -54,6 +54,12 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& err) {
       return 2;
     }
   }
+  // A read error ends the loop like the end of the script would; a run cut
+  // short must not pass for a whole one.
+  if (script.bad()) {
+    err << "script error: " << lineNumber + 1 << ": the script cannot be read\n";
+    return 2;
+  }
   return 0;
 }
 

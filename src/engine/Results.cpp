@@ -107,24 +107,26 @@ void AssignWin(TTourney& t, const TWinButton& b, bool down, bool silent) {
     forcedBye = true;
   }
 
-  if (m.Player(w).BootedTooLong &&
-      AskFiltered(t, CfWinForBooted,
-                  "The player you just assigned a win to had booted too long.\r\nAre you sure you want to give them "
-                  "the win?")) {
-    m.SetBootedTooLong(w, false);
-  }
-  if (m.Player(w).Disqualified &&
-      AskFiltered(t, CfWinForDisqualified,
-                  "The player you just assigned a win to was disqualified\r\nAre you sure you want to give them the "
-                  "win?")) {
-    m.SetDisqualified(w, false);
-  }
-  if (m.Player(w).BootedTooLong || m.Player(w).Disqualified) {
+  // The marks are cleared only after the snapshot, so that undoing the win
+  // brings them back.
+  const bool booted = m.Player(w).BootedTooLong;
+  const bool winDespiteBoot =
+      booted && AskFiltered(t, CfWinForBooted,
+                            "The player you just assigned a win to had booted too long.\r\nAre you sure you want to "
+                            "give them the win?");
+  const bool disqualified = m.Player(w).Disqualified;
+  const bool winDespiteDisqualified =
+      disqualified && AskFiltered(t, CfWinForDisqualified,
+                                  "The player you just assigned a win to was disqualified\r\nAre you sure you want "
+                                  "to give them the win?");
+  if (booted != winDespiteBoot || disqualified != winDespiteDisqualified) {
     SetButton(t, b, b.Seat, false);
     return;
   }
 
   TakeUndoSnapshot(t);
+  if (winDespiteBoot) m.SetBootedTooLong(w, false);
+  if (winDespiteDisqualified) m.SetDisqualified(w, false);
   if (m.Player(w).BootStart > 0) BootReturned(t, w);
   if (l != kNoEntry && m.Player(l).BootStart > 0) BootReturned(t, l);
 

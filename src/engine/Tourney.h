@@ -17,6 +17,7 @@
 #include "messages/MacroState.h"
 #include "messages/MessageContext.h"
 #include "storage/PointsState.h"
+#include "timing/TimingState.h"
 
 namespace vkr {
 
@@ -25,6 +26,7 @@ class TClockPort;
 class TClipboardPort;
 class TFileSystemPort;
 class TWindowSystemPort;
+class TTimeZonePort;
 
 struct TPorts {
   TScreenPort* Screen = nullptr;
@@ -32,6 +34,7 @@ struct TPorts {
   TClipboardPort* Clipboard = nullptr;
   TFileSystemPort* Files = nullptr;
   TWindowSystemPort* Windows = nullptr;  // none: no lobby window can be found
+  TTimeZonePort* TimeZones = nullptr;    // none: the extra clocks show local time
 };
 
 // Menu options the engine reads.
@@ -99,6 +102,7 @@ struct TTourney {
   TMacroState Macros;
   TStorageState Storage;
   TPointsState Points;
+  TTimingState Timing;
   TRandom Random;
 };
 

@@ -8,6 +8,7 @@
 #include "engine/Tourney.h"
 #include "engine/Undo.h"
 #include "fakes/FakePorts.h"
+#include "support/RandomBoots.h"
 #include "support/RandomPlay.h"
 
 namespace vkr::test {
@@ -41,7 +42,17 @@ void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t befor
   ASSERT_EQ(ref.Redo.size(), redo);
 }
 
-void PlayAndCheck(const TRandomPlan& plan) {
+// Boot actions between the clicks, each followed by the boot records' and the
+// model's invariants.
+void MixInBoots(TTourney& t, TRandomBoots& boots) {
+  const std::string action = boots.Act(t);
+  if (action.empty()) return;
+  SCOPED_TRACE(action);
+  ASSERT_EQ(CheckBootInvariants(t, boots.Ticked()), "");
+  ASSERT_EQ(CheckInvariants(t), "");
+}
+
+void PlayAndCheck(const TRandomPlan& plan, TRandomBoots* boots = nullptr) {
   SCOPED_TRACE(testing::Message() << "entries " << plan.Entries << " format " << plan.Format << " teams "
                                   << plan.Teams << " seed " << plan.Seed);
   TTestHost host;
@@ -51,6 +62,10 @@ void PlayAndCheck(const TRandomPlan& plan) {
   ASSERT_EQ(t.Model.PlayerCount(), plan.Entries);
   TUndoReference ref;
   for (int guard = 0; guard < 20000; ++guard) {
+    if (boots != nullptr) {
+      MixInBoots(t, *boots);
+      if (testing::Test::HasFatalFailure()) return;
+    }
     const uint64_t before = SnapshotHash(t);
     const auto undoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Undo));
     const auto redoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Redo));
@@ -141,6 +156,28 @@ TEST(RandomTournaments, SingleEliminationWithAllByesInRoundTwo) {
       if (testing::Test::HasFatalFailure()) return;
     }
   }
+}
+
+TEST(RandomTournaments, BootsMixedIntoTheClicks) {
+  const int sizes[] = {8, 17, 64, 256};
+  uint64_t seed = 400;
+  int boots = 0, timeOuts = 0;
+  for (int format = ElimSingle; format <= ElimTriple; ++format) {
+    for (int entries : sizes) {
+      TRandomPlan plan;
+      plan.Entries = entries;
+      plan.Format = format;
+      plan.Seed = seed++;
+      TRandomBoots random(plan.Seed * 31 + 7);
+      PlayAndCheck(plan, &random);
+      if (testing::Test::HasFatalFailure()) return;
+      boots += random.Boots();
+      timeOuts += random.TimeOuts();
+    }
+  }
+  // The mix reached both ends of a boot.
+  EXPECT_GT(boots, 50);
+  EXPECT_GT(timeOuts, 10);
 }
 
 }  // namespace

@@ -10,6 +10,6 @@ if ! command -v "$compiler" >/dev/null; then
   exit 1
 fi
 cmake --no-warn-unused-cli -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MingwW64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DVKR_BUILD_TESTS=ON -DVKR_BUILD_BENCH=ON >/dev/null
+  -DVKR_BUILD_TESTS=ON -DVKR_BUILD_BENCH=ON -DVKR_BUILD_GUI=OFF >/dev/null
 cmake --build build-win -j"$(nproc)"
 echo "win32: build-win is built with $compiler"

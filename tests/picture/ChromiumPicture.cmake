@@ -1,0 +1,70 @@
+# Draws tournaments with `vkr picture` and opens the pictures in headless
+# Chromium the way a user would: the HTML page and the SVG must load without
+# an error, the page must hold every entry's name, and a screenshot must come
+# out. Without Chromium the test says so and is skipped.
+find_program(CHROMIUM NAMES chromium chromium-browser)
+if(NOT CHROMIUM)
+  message("chromium is not installed; skipped (tools/install-deps.sh installs it)")
+  return()
+endif()
+file(REMOVE_RECURSE "${WORKDIR}")
+file(MAKE_DIRECTORY "${WORKDIR}")
+
+function(run)
+  execute_process(COMMAND ${ARGN} WORKING_DIRECTORY "${WORKDIR}" RESULT_VARIABLE code
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 120)
+  if(NOT code EQUAL 0)
+    message(FATAL_ERROR "${ARGN} failed (${code}): ${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+# A browser run with its own profile, so that parallel runs do not meet.
+function(browse url)
+  run("${CHROMIUM}" --headless --no-sandbox --disable-gpu --hide-scrollbars --enable-logging=stderr --v=0
+      "--user-data-dir=${WORKDIR}/profile" ${ARGN} "file://${url}")
+  # A missing resource or a script error is reported on the console.
+  if(err MATCHES "CONSOLE\\(|Uncaught|Failed to load resource")
+    message(FATAL_ERROR "${url} reported errors: ${err}")
+  endif()
+  set(out "${out}" PARENT_SCOPE)
+endfunction()
+
+run("${VKR}" play "${EVENING}")
+foreach(file IN ITEMS "${WORKDIR}/evening.vkr" ${DATA_FILES})
+  get_filename_component(name "${file}" NAME_WE)
+  run("${VKR}" picture "${file}" -o "${WORKDIR}/${name}.html")
+  run("${VKR}" picture "${file}" -o "${WORKDIR}/${name}.svg")
+  run("${VKR}" dump "${file}")
+  set(dump "${out}")
+
+  browse("${WORKDIR}/${name}.html" --dump-dom)
+  set(page "${out}")
+  if(NOT page MATCHES "<svg" OR NOT page MATCHES "<h1>")
+    message(FATAL_ERROR "${name}.html: no picture in the page: ${page}")
+  endif()
+  browse("${WORKDIR}/${name}.svg" --dump-dom)
+  if(out MATCHES "parsererror" OR NOT out MATCHES "^<svg")
+    message(FATAL_ERROR "${name}.svg does not load as SVG: ${out}")
+  endif()
+  string(JSON entries LENGTH "${dump}" entries)
+  if(entries LESS 8)
+    message(FATAL_ERROR "${name}: only ${entries} entries in the dump")
+  endif()
+  math(EXPR last "${entries} - 1")
+  foreach(i RANGE ${last})
+    string(JSON entry GET "${dump}" entries ${i} name)
+    string(FIND "${page}" ">${entry}<" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "${name}.html: the page does not show the entry '${entry}'")
+    endif()
+  endforeach()
+
+  browse("${WORKDIR}/${name}.html" --window-size=1600,1000 "--screenshot=${WORKDIR}/${name}.png")
+  file(SIZE "${WORKDIR}/${name}.png" bytes)
+  if(bytes LESS 10000)
+    message(FATAL_ERROR "${name}.png is only ${bytes} bytes")
+  endif()
+  message("${name}: ${entries} entries shown, ${bytes}-byte screenshot")
+endforeach()

@@ -1,0 +1,210 @@
+// Match clocks against their round's limit: the time labels of the views,
+// reminders, the overdue list and the table menu's timer entries.
+#include <gtest/gtest.h>
+
+#include "engine/Tourney.h"
+#include "support/TourneyHost.h"
+#include "timing/MatchClock.h"
+#include "timing/ReminderScan.h"
+#include "timing/TimeWarning.h"
+#include "timing/TimerTick.h"
+
+namespace vkr::test {
+namespace {
+
+using S = std::vector<std::string>;
+
+// Eight entries at tables 50 to 53, every match started at the same moment.
+struct TClockHost : TEngineHost {
+  explicit TClockHost(int32_t limit = 45) {
+    SignUpEight();
+    T.Context.TimeLimits.fill(limit);
+    Start = T.Model.Table(Winners, 0, 0).StartTime;
+  }
+  // Moves the clock to `seconds` after the matches started and ticks.
+  void At(double seconds) {
+    Clock.Current = Start + seconds / kSecondsPerDay;
+    TimerTimer(T);
+  }
+  const TTimeLabel& Label(int row) const { return T.Timing.RowLabels[Winners][static_cast<size_t>(row)]; }
+  TDateTime Start = 0;
+};
+
+TEST(MatchClock, EveryTableStartsWhenClosed) {
+  TClockHost h;
+  EXPECT_GT(h.Start, 0);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(h.T.Model.Table(Winners, 0, i).StartTime, h.Start);
+}
+
+TEST(MatchClock, TimeLabelCountsUpOrShowsTimeLeft) {
+  struct {
+    bool left;
+    double at;
+    const char* text;
+    bool flash;
+  } cases[] = {
+      {true, 0, "0:45", false},     {true, 59, "0:45", false},    {true, 60, "0:44", false},
+      {true, 2699, "0:01", false},  {true, 2700, "0:00", false},  {true, 2701, "0:00", true},
+      {true, 2702, "0:00", false},  {true, 2703, "0:00", true},   {false, 0, "0:00", false},
+      {false, 60, "0:01", false},   {false, 4500, "1:15", false},  {false, 2701, "0:45", true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.at);
+    TClockHost h;
+    h.T.Timing.DisplayMatchTimeRemaining = c.left;
+    h.At(c.at);
+    EXPECT_EQ(h.Label(0).Text, c.text);
+    EXPECT_EQ(h.Label(0).Flash, c.flash);
+    EXPECT_EQ(h.Label(0).Ink, TLabelInk::Running);
+    EXPECT_EQ(h.Label(4).Text, "");  // no table in that row
+  }
+}
+
+TEST(MatchClock, NoLimitNeverFlashesAndAFinishedMatchShowsItsLength) {
+  TClockHost h(0);
+  h.T.Timing.DisplayMatchTimeRemaining = true;
+  h.At(3601);
+  EXPECT_EQ(h.Label(0).Text, "1:00");
+  EXPECT_FALSE(h.Label(0).Flash);
+  h.Win(Winners, 0, 0, 0);
+  h.At(5000);
+  EXPECT_EQ(h.Label(0).Text, "1:00");
+  EXPECT_EQ(h.Label(0).Ink, TLabelInk::Finished);
+  EXPECT_EQ(TimeLabelHint(h.T, h.T.Model.Table(Winners, 0, 0)), "Started at " + h.Clock.ShortTime(h.Start));
+}
+
+TEST(MatchClock, ABackwardClockShowsNoNegativeTime) {
+  TClockHost h;
+  h.At(-120);
+  EXPECT_EQ(h.Label(0).Text, "0:00");
+  EXPECT_EQ(HoursMinutes(-5), "0:00");
+  EXPECT_EQ(HoursMinutes(36000 + 420), "10:07");
+}
+
+TEST(MatchClock, ViewLimitRowsDifferFromPointsRows) {
+  TEngineHost h(ElimTriple);
+  h.AddPlayers(16);
+  h.Close();
+  const TModel& m = h.T.Model;
+  EXPECT_EQ(ViewLimitRow(h.T, Winners, m.GrandFinalRound()), 14);
+  EXPECT_EQ(ViewLimitRow(h.T, Winners, m.WinnersFinalRound()), 13);
+  EXPECT_EQ(ViewLimitRow(h.T, OneLoss, m.OneLossFinalRound()), 13);
+  EXPECT_EQ(ViewLimitRow(h.T, Winners, 1), 1);
+  EXPECT_EQ(ViewLimitRow(h.T, TwoLoss, m.TwoLossFinalRound()), m.TwoLossFinalRound());
+}
+
+// Reminders are due within the minute before each mark and come once.
+TEST(Reminders, FifteenTenAndFiveMinutesBeforeTheLimit) {
+  struct {
+    int32_t limit;
+    double at;
+    int given;  // reminders of table 50 so far
+  } cases[] = {{45, 1799, 0}, {45, 1800, 1}, {45, 1859, 1}, {45, 2099, 1}, {45, 2100, 2}, {45, 2400, 3},
+               {45, 2700, 3}, {12, 119, 0},  {12, 120, 1},  {12, 420, 2},  {12, 721, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.limit << " at " << c.at);
+    TClockHost h(c.limit);
+    h.T.Timing.RemindAt15 = h.T.Timing.RemindAt10 = h.T.Timing.RemindAt5 = true;
+    h.T.Context.TimeLimits[0] = c.limit;
+    // Tick every second up to the moment, as the window does.
+    for (double s = 0; s <= c.at; ++s) h.At(s);
+    int given = 0;
+    for (const std::string& e : h.Events()) given += e.find("Table 50 in round 1 has") != std::string::npos;
+    EXPECT_EQ(given, c.given);
+  }
+}
+
+TEST(Reminders, TextOnTheClipboardAndOnlyTheSwitchedOnes) {
+  TClockHost h;
+  h.T.Timing.RemindAt10 = true;
+  h.At(1800);
+  EXPECT_TRUE(h.Events().empty());
+  h.At(2100);
+  ASSERT_EQ(h.Events().size(), 4u);
+  EXPECT_EQ(h.Events()[0], "info: Table 50 in round 1 has 10 minutes left. You may Ctrl+V into the table.");
+  EXPECT_EQ(h.Clipboard.Ansi, kBullets + " You have 10 minutes left to finish your game.");
+  EXPECT_TRUE(h.Posts().empty());
+  EXPECT_TRUE(h.T.Model.Table(Winners, 0, 0).Reminded10);
+  EXPECT_FALSE(h.T.Model.Table(Winners, 0, 0).Reminded15);
+}
+
+// The reminder's message box lets ticks through; their scans wait.
+class TTickingScreen : public TFakeScreen {
+ public:
+  TTourney* T = nullptr;
+  void Information(const std::string& text) override {
+    TFakeScreen::Information(text);
+    TimerTimer(*T);
+  }
+};
+
+TEST(Reminders, AScanDuringAReminderBoxIsSkipped) {
+  TClockHost h;
+  TTickingScreen screen;
+  screen.T = &h.T;
+  h.T.Ports.Screen = &screen;
+  h.T.Timing.RemindAt15 = true;
+  h.At(1800);
+  // Four tables due at once: shown one after the other, each once.
+  EXPECT_EQ(screen.Events.size(), 4u);
+  EXPECT_FALSE(h.T.Timing.ScanInProgress);
+}
+
+TEST(Overdue, MostOverFirstAndEmptiedWhenTheLastEnds) {
+  TClockHost h;
+  h.T.Context.TimeLimits[13] = 0;  // the semi-final the two winners meet at
+  h.Clock.Current = h.Start + 120 / kSecondsPerDay;
+  h.Win(Winners, 0, 0, 0);
+  h.Win(Winners, 0, 1, 0);
+  ResetTimerItemClick(h.T, TTableRef::Of(Winners, 0, 3));  // table 53 started two minutes later
+  h.At(45 * 60 + 180);
+  const auto& list = h.T.Timing.Overdue;
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0], (TOverdueRecord{52, "1", 48, 180}));
+  EXPECT_EQ(list[1], (TOverdueRecord{53, "1", 46, 60}));
+  h.Win(Winners, 0, 2, 0);
+  h.Win(Winners, 0, 3, 0);
+  h.At(45 * 60 + 181);
+  EXPECT_TRUE(h.T.Timing.Overdue.empty());
+}
+
+TEST(Overdue, ZeroOrNegativeLimitTimesNothing) {
+  for (int32_t limit : {0, -5}) {
+    TClockHost h(limit);
+    h.T.Timing.RemindAt15 = h.T.Timing.RemindAt10 = h.T.Timing.RemindAt5 = true;
+    for (double s = 0; s < 4000; s += 30) h.At(s);
+    EXPECT_TRUE(h.T.Timing.Overdue.empty());
+    EXPECT_TRUE(h.Events().empty());
+    const TTableTimerMenu menu = TableTimerMenuState(h.T, TTableRef::Of(Winners, 0, 0));
+    EXPECT_TRUE(menu.ResetTimerEnabled);
+    EXPECT_FALSE(menu.CopyTimeRemainingEnabled);
+  }
+}
+
+TEST(TableTimerMenu, ResetRestartsTheClockButNotTheReminders) {
+  TClockHost h;
+  h.T.Timing.RemindAt15 = true;
+  h.At(1800);
+  const size_t given = h.Events().size();
+  const TTableRef ref = TTableRef::Of(Winners, 0, 0);
+  ResetTimerItemClick(h.T, ref);
+  EXPECT_EQ(h.Label(0).Text, "0:00");  // the tick ran at once
+  h.Clock.Current += 1800 / kSecondsPerDay;
+  TimerTimer(h.T);
+  EXPECT_EQ(h.Events().size(), given);  // table 50 is 15 minutes from its limit again
+}
+
+TEST(TableTimerMenu, CopyTimeRemainingAndTheMenuStates) {
+  TClockHost h;
+  const TTableRef ref = TTableRef::Of(Winners, 0, 0);
+  h.Clock.Current = h.Start + 601.0 / kSecondsPerDay;
+  CopyTimeRemainingItemClick(h.T, ref);
+  EXPECT_EQ(h.Clipboard.Ansi, kBullets + " You have 34 minutes left to finish your game.");
+  EXPECT_TRUE(h.Posts().empty());
+  h.Win(Winners, 0, 0, 0);
+  EXPECT_FALSE(TableTimerMenuState(h.T, ref).ResetTimerEnabled);
+  EXPECT_FALSE(TableTimerMenuState(h.T, TTableRef::Of(Winners, 1, 0)).ResetTimerEnabled);  // not started
+}
+
+}  // namespace
+}  // namespace vkr::test

@@ -1,0 +1,115 @@
+// The two extra clocks and the time tokens from the zones' real rules.
+#include <gtest/gtest.h>
+
+#include "engine/Tourney.h"
+#include "fakes/FakeTimeZones.h"
+#include "messages/Templates.h"
+#include "support/TourneyHost.h"
+#include "timing/TimerTick.h"
+#include "timing/ZoneClocks.h"
+
+namespace vkr::test {
+namespace {
+
+// A clock on universal time, so that local time is the fake zones' "UTC".
+class TUtcClock : public TFakeClock {
+ public:
+  TDateTime UtcNow() override { return Current; }
+};
+
+struct TZoneHost : TEngineHost {
+  TUtcClock Utc;
+  TFakeTimeZones Zones;
+  TZoneHost() {
+    Zones.LocalKey = "UTC";
+    T.Ports.Clock = &Utc;
+    T.Ports.TimeZones = &Zones;
+  }
+  void At(int y, int mo, int d, int h, int mi) {
+    Utc.Current = EncodeDateTime(y, mo, d, h, mi, 0);
+    TimerTimer(T);
+  }
+  std::string Middle() const { return T.Timing.StatusClocks[1]; }
+  std::string Right() const { return T.Timing.StatusClocks[2]; }
+};
+
+TEST(ZoneClocks, Abbreviations) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"Eastern Daylight Time", "EDT"}, {"Pacific Standard Time", "PST"}, {"AUS Eastern Standard Time", "AEST"},
+      {"Coordinated Universal Time", "CUT"}, {"Single", "S"}, {"", ""}, {"A B", "AB"}, {" leading", " leading"},
+      {"two  blanks", "t blanks"}};
+  for (const auto& [name, abbreviation] : cases) EXPECT_EQ(AbbreviateZoneName(name), abbreviation) << name;
+}
+
+TEST(ZoneClocks, NorthernAndSouthernZonesThroughTheYear) {
+  struct {
+    int month;
+    const char* middle;  // Eastern, 12-hour dial
+    const char* right;   // Sydney, 24-hour dial
+  } cases[] = {
+      {1, " EST: 9:05 am", " AEDT: 01:05"},
+      {7, " EDT: 10:05 am", " AEST: 00:05"},
+  };
+  for (const auto& c : cases) {
+    TZoneHost h;
+    ChooseZoneClocks(h.T, "Eastern Standard Time", false, "AUS Eastern Standard Time", true);
+    h.At(2026, c.month, 15, 14, 5);
+    EXPECT_EQ(h.T.Timing.StatusClocks[0], " Local: 14:05");
+    EXPECT_EQ(h.Middle(), c.middle);
+    EXPECT_EQ(h.Right(), c.right);
+  }
+}
+
+// A tournament evening across the change back to standard time on the US
+// west coast: the clock and the tokens follow it without the dialog's help.
+TEST(ZoneClocks, ADaylightSavingChangeDuringTheTournament) {
+  TZoneHost h;
+  ChooseZoneClocks(h.T, "Pacific Standard Time", false, "India Standard Time", true);
+  h.At(2026, 11, 1, 8, 59);
+  EXPECT_EQ(h.Middle(), " PDT: 1:59 am");
+  EXPECT_EQ(ExpandTokens(h.T, "%e %w %< %>", h.T.Context), "1:59 14:29 11/1/2026 11/1/2026");
+  h.At(2026, 11, 1, 9, 0);
+  EXPECT_EQ(h.Middle(), " PST: 1:00 am");
+  EXPECT_EQ(h.Right(), " IST: 14:30");  // no daylight saving in India
+  EXPECT_EQ(ExpandTokens(h.T, "%e", h.T.Context), "1:00");
+}
+
+TEST(ZoneClocks, TheLocalZoneShowsLocalTime) {
+  TEngineHost h;  // its clock runs on Eastern standard time
+  TFakeTimeZones zones;
+  h.T.Ports.TimeZones = &zones;
+  ChooseZoneClocks(h.T, "Eastern Standard Time", true, "Pacific Standard Time", false);
+  h.Clock.Current = EncodeDateTime(2026, 12, 5, 14, 5, 0);
+  TimerTimer(h.T);
+  EXPECT_EQ(h.T.ExtraClockOffsets[0], 0);
+  EXPECT_EQ(h.T.Timing.StatusClocks[1], " EST: 14:05");
+  EXPECT_EQ(h.T.Timing.StatusClocks[2], " PST: 11:05 am");
+}
+
+TEST(ZoneClocks, UnknownOrMissingZonesShowPlainLocalDateAndTime) {
+  TZoneHost h;
+  ChooseZoneClocks(h.T, "Eastern", false, "", false);  // a key of the older system family, and none
+  h.At(2026, 12, 5, 20, 30);
+  EXPECT_EQ(h.T.ExtraClockOffsets[0], 0);
+  EXPECT_EQ(h.Middle(), "12/5/2026 20:30:00");
+  EXPECT_EQ(h.Right(), "12/5/2026 20:30:00");
+  h.T.Ports.TimeZones = nullptr;
+  LoadZoneClocks(h.T);
+  TimerTimer(h.T);
+  EXPECT_EQ(h.Middle(), "12/5/2026 20:30:00");
+}
+
+TEST(ZoneClocks, DialogChoicesWestFirstAndPreview) {
+  TZoneHost h;
+  const std::vector<TZoneInfo> zones = ZoneChoices(h.T);
+  std::vector<std::string> keys;
+  for (const TZoneInfo& z : zones) keys.push_back(z.Key);
+  EXPECT_EQ(keys, (std::vector<std::string>{"Pacific Standard Time", "Eastern Standard Time", "UTC",
+                                            "GMT Standard Time", "India Standard Time", "AUS Eastern Standard Time"}));
+  h.Utc.Current = EncodeDateTime(2026, 7, 1, 12, 0, 0);
+  EXPECT_EQ(ZoneClockPreview(h.T, "GMT Standard Time", true), " GDT: 13:00");
+  EXPECT_EQ(ZoneClockPreview(h.T, "Nowhere", true), "");
+}
+
+}  // namespace
+}  // namespace vkr::test
