@@ -3,7 +3,7 @@
 # when they are missing. Safe to run again.
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config ccache libgtest-dev libgmock-dev
-          qt6-base-dev libgl-dev
+          qt6-base-dev libgl-dev tzdata
           g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev chromium)
 missing=()
 for p in "${packages[@]}"; do

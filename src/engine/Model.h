@@ -28,6 +28,8 @@ constexpr int32_t kMaxTableNumber = 65535;
 constexpr int kSearchTables[kBrackets] = {128, 64, 48};
 
 enum TBracketIndex : int { Winners = 0, OneLoss = 1, TwoLoss = 2 };
+// The brackets as log lines name them.
+constexpr const char* kBracketNames[kBrackets] = {"Winners", "OneLoss", "TwoLoss"};
 enum TElimFormat : int { ElimSingle = 0, ElimDouble = 1, ElimTriple = 2 };
 
 // A table by bracket, round index and table index; Bracket -1 means none.

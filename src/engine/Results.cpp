@@ -19,8 +19,6 @@
 namespace vkr {
 namespace {
 
-const char* const kBracketNames[kBrackets] = {"Winners", "OneLoss", "TwoLoss"};
-
 void SetButton(TTourney& t, const TWinButton& b, int seat, bool down) {
   t.Ports.Screen->SetWinButton(b.Bracket, b.Round, b.TableIndex, seat, down);
 }
@@ -188,7 +186,7 @@ bool CancelMatch(TTourney& t, int bracket, int round, int tableIndex) {
     TTableRef later = m.Player(e).Tables[static_cast<size_t>(next)];
     if (!later.IsSet()) continue;
     // The later table has no result (checked above), so taking it back only logs.
-    LogCancel(t, next, m.Table(later).Number);
+    LogCancel(t, later.Round, m.Table(later).Number);
     m.SetStartTime(later, 0);
     m.SetSeat(later, m.Player(e).Seats[static_cast<size_t>(next)], kNoEntry);
     m.ClearSlot(e, next);

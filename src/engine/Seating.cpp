@@ -1,10 +1,13 @@
 #include "engine/Seating.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "base/Text.h"
 #include "engine/Structure.h"
 #include "engine/Tourney.h"
 #include "engine/Views.h"
+#include "storage/ActionLog.h"
 #include "timing/ClockPort.h"
 
 namespace vkr {
@@ -26,6 +29,36 @@ TSeated Search(const TTourney& t, int bracket, int q, int limit, const std::vect
   return {};
 }
 
+// The stride's cycle covers only the numbers of one remainder (a third of
+// the lobby in triple elimination); when all of those are taken, any free
+// number will do, the nearest to the table's own so players find it easily.
+// Numbers of the round's other tables are left alone so that no two tables
+// of one round share a number.
+int32_t NearestFreeNumber(const TTourney& t, int bracket, int q, int index, const std::vector<bool>& used) {
+  const TRound& round = t.Model.Round(bracket, q);
+  const int32_t lobby = std::max(t.LobbyTableCount, 1);
+  std::vector<bool> taken(static_cast<size_t>(lobby) + 1, false);
+  for (int i = 0; i < kTablesPerRound; ++i) {
+    const TTable& other = round.Tables[static_cast<size_t>(i)];
+    const bool held = i < round.TableCount || other.SeatTaken(0) || other.SeatTaken(1);
+    if (i != index && held && other.Number >= 1 && other.Number <= lobby) taken[static_cast<size_t>(other.Number)] = true;
+  }
+  const int32_t own = round.Tables[static_cast<size_t>(index)].Number;
+  const int32_t base = ((own - 1) % lobby + lobby) % lobby;  // 0-based, whatever a file held
+  for (int32_t d = 1; d <= lobby / 2; ++d) {
+    for (int32_t n : {(base + d) % lobby + 1, (base - d + lobby) % lobby + 1}) {
+      if (!InUse(used, n) && !taken[static_cast<size_t>(n)]) return n;
+    }
+  }
+  return 0;
+}
+
+void LogRenumbering(TTourney& t, int bracket, int q, int32_t from, int32_t to) {
+  WriteLogLine(t, Sprintf("    -> Renumbering table - Bracket = %s, Round = %d, Table = %d", kBracketNames[bracket],
+                          q + 1, from));
+  WriteLogLine(t, Sprintf("       -> Renumbered to %d", to));
+}
+
 }  // namespace
 
 // Steps by the format's interleave (1, 2 or 3) from the round's last table.
@@ -36,15 +69,19 @@ bool RenumberOneTable(TTourney& t, int bracket, int q, int maxTables, const std:
     if (table.SeatTaken(0) || table.SeatTaken(1) || !InUse(used, table.Number)) continue;
     int32_t n = round.Tables[static_cast<size_t>(round.TableCount > 0 ? round.TableCount - 1 : 0)].Number;
     const int32_t lobby = t.LobbyTableCount > 0 ? t.LobbyTableCount : 1;
-    for (int32_t steps = 0; steps <= lobby; ++steps) {
+    bool found = false;
+    for (int32_t steps = 0; steps <= lobby && !found; ++steps) {
       n = (t.ElimFormat + n) % lobby + 1;
-      if (!InUse(used, n)) {
-        t.Model.SetTableNumber(TTableRef::Of(bracket, q, i), n);
-        UpdateRound(t, bracket, q);
-        return true;
-      }
+      found = !InUse(used, n);
     }
-    return false;  // every number of the lobby is taken
+    if (!found) {
+      n = NearestFreeNumber(t, bracket, q, i, used);
+      if (n == 0) return false;  // every number of the lobby is taken
+      LogRenumbering(t, bracket, q, table.Number, n);
+    }
+    t.Model.SetTableNumber(TTableRef::Of(bracket, q, i), n);
+    UpdateRound(t, bracket, q);
+    return true;
   }
   return false;
 }

@@ -25,6 +25,19 @@ void LogMenuForPlayer(TTourney& t, const char* item, int entry) {
   WriteLogLine(t, "    -> Player = " + t.Model.Player(entry).Name);
 }
 
+int32_t CountOf(const TTourney& t, TTableRef table, int seat) {
+  return t.Model.Player(SeatEntry(t, table, seat)).BootCount;
+}
+
+// A count entry of the menu: its log lines (none without an item name), then the new count.
+bool SetCountFromMenu(TTourney& t, TTableRef table, int seat, const char* item, int32_t count) {
+  const int entry = SeatEntry(t, table, seat);
+  if (item != nullptr) LogMenuForPlayer(t, item, entry);
+  t.Model.SetBootCount(entry, count);
+  Changed(t);
+  return true;
+}
+
 }  // namespace
 
 TBootMenuState BootMenuPopup(const TTourney& t, TTableRef table, int seat) {
@@ -41,12 +54,7 @@ TBootMenuState BootMenuPopup(const TTourney& t, TTableRef table, int seat) {
 }
 
 bool ClearBootCountItemClick(TTourney& t, TTableRef table, int seat) {
-  if (!BootMenuPopup(t, table, seat).ClearBootCount) return false;
-  const int entry = SeatEntry(t, table, seat);
-  LogMenuForPlayer(t, "Clear boot count", entry);
-  t.Model.SetBootCount(entry, 0);
-  Changed(t);
-  return true;
+  return BootMenuPopup(t, table, seat).ClearBootCount && SetCountFromMenu(t, table, seat, "Clear boot count", 0);
 }
 
 bool SilentCancelBootTimingItemClick(TTourney& t, TTableRef table, int seat) {
@@ -68,20 +76,13 @@ bool CancelBootedStateItemClick(TTourney& t, TTableRef table, int seat) {
 }
 
 bool IncrementBootCountItemClick(TTourney& t, TTableRef table, int seat) {
-  if (!BootMenuPopup(t, table, seat).IncrementBootCount) return false;
-  const int entry = SeatEntry(t, table, seat);
-  t.Model.SetBootCount(entry, t.Model.Player(entry).BootCount + 1);
-  Changed(t);
-  return true;
+  const bool enabled = BootMenuPopup(t, table, seat).IncrementBootCount;
+  return enabled && SetCountFromMenu(t, table, seat, nullptr, CountOf(t, table, seat) + 1);
 }
 
 bool DecrementBootCountItemClick(TTourney& t, TTableRef table, int seat) {
-  if (!BootMenuPopup(t, table, seat).DecrementBootCount) return false;
-  const int entry = SeatEntry(t, table, seat);
-  LogMenuForPlayer(t, "Decrement boot count", entry);
-  t.Model.SetBootCount(entry, t.Model.Player(entry).BootCount - 1);
-  Changed(t);
-  return true;
+  const bool enabled = BootMenuPopup(t, table, seat).DecrementBootCount;
+  return enabled && SetCountFromMenu(t, table, seat, "Decrement boot count", CountOf(t, table, seat) - 1);
 }
 
 }  // namespace vkr

@@ -7,9 +7,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "qt/QtText.h"
 #include "storage/TournamentFile.h"
+#include "timing/TimerTick.h"
+#include "timing/ZoneClocks.h"
 #include "ui/uConfirmDlg.h"
 
 namespace vkr {
@@ -32,6 +35,12 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   T.Ports.Clock = &FClock;
   T.Ports.Clipboard = &FClipboard;
   T.Ports.Files = &FFiles;
+  T.Ports.TimeZones = &FTimeZones;
+  LoadZoneClocks(T);
+  // The one-second tick: boots, clocks, time labels, reminders, the lobby.
+  auto* timer = new QTimer(this);
+  connect(timer, &QTimer::timeout, this, [this] { TimerTimer(T); });
+  timer->start(1000);
   T.FilesFolder = DefaultFilesFolder();
   setObjectName(QStringLiteral("TarnwickForm"));
   auto* placeholder = new QLabel(this);

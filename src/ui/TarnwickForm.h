@@ -10,6 +10,7 @@
 #include "posix/PosixFileSystem.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
+#include "qt/QtTimeZones.h"
 
 namespace vkr {
 
@@ -48,6 +49,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TQtClipboard FClipboard;
   TQtClock FClock;
   TPosixFileSystem FFiles;
+  TQtTimeZones FTimeZones;
   TTourney T;
 };
 

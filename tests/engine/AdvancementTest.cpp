@@ -2,8 +2,9 @@
 // what is announced, and when the clocks of the new tables start.
 #include <gtest/gtest.h>
 
-#include "support/TourneyHost.h"
+#include "base/Text.h"
 #include "engine/Structure.h"
+#include "support/TourneyHost.h"
 
 namespace vkr::test {
 namespace {
@@ -241,21 +242,40 @@ TEST(ByeTables, LosersMayTakeSeatOneOfTheByeTable) {
   EXPECT_TRUE(h.T.Model.Round(Winners, 1).HasByeTable);
 }
 
-TEST(Renumbering, AnEmptyTableGetsTheNextFreeNumberByTheFormatsStep) {
-  TEngineHost h(ElimDouble);
-  h.SignUpEight();
-  h.T.VoidTables = {90, 92};  // both tables of winners round 2
-  h.Win(Winners, 0, 0, 0);
-  EXPECT_EQ(h.Log()[2], "    -> UpdateWinnersRound");
-  EXPECT_EQ(h.Log()[3], "    -> Winner assigned to table 94, seat 0");
-  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 1, 0));
-  EXPECT_EQ(h.TableOf("Anna").Number, 94);
-
-  TEngineHost t(ElimTriple);
-  t.SignUpEight();
-  t.T.VoidTables = {89, 93, 97};
-  t.Win(Winners, 0, 0, 0);
-  EXPECT_EQ(t.TableOf("Anna").Number, 96);  // from 93: 96 (+3)
+// Both tables of winners round 2 carry void numbers (90 and 92 in double,
+// 89 and 93 in triple); the first of them is renumbered by the format's step
+// from the round's last table, or, when that cycle is all taken, to the free
+// number nearest its own.
+TEST(Renumbering, AnEmptyTableGetsTheNextFreeNumber) {
+  struct TCase {
+    int Format;
+    std::vector<int32_t> Void;
+    int32_t Number;
+    S Log;
+  };
+  std::vector<int32_t> everyThird = {89};
+  for (int32_t n = 3; n <= 150; n += 3) everyThird.push_back(n);
+  const TCase cases[] = {
+      {ElimDouble, {90, 92}, 94, {}},
+      {ElimTriple, {89, 93, 97}, 96, {}},
+      {ElimTriple, everyThird, 88,
+       {"    -> Renumbering table - Bracket = Winners, Round = 2, Table = 89", "       -> Renumbered to 88"}},
+  };
+  for (const TCase& c : cases) {
+    TEngineHost h(c.Format);
+    h.SignUpEight();
+    h.T.VoidTables = c.Void;
+    h.Win(Winners, 0, 0, 0);
+    EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 1, 0));
+    EXPECT_EQ(h.TableOf("Anna").Number, c.Number);
+    S expected = c.Log;
+    expected.push_back("    -> UpdateWinnersRound");
+    expected.push_back(Sprintf("    -> Winner assigned to table %d, seat 0", c.Number));
+    const S log = h.Log();
+    ASSERT_GE(log.size(), expected.size() + 2);
+    EXPECT_EQ(S(log.begin() + 2, log.begin() + 2 + static_cast<long>(expected.size())), expected);
+    EXPECT_TRUE(h.Events().empty());
+  }
 }
 
 TEST(Renumbering, NoSeatAnywhereIsCritical) {

@@ -35,6 +35,7 @@ void TRandomTournament::SignUp() {
   FT.OnePlayerPerTable = false;
   FT.AllByesInRound2 = FPlan.AllByesInRound2;
   FT.RandomlyAssignByes = FPlan.RandomByes;
+  FT.Lobby.PostManually = FPlan.PostManually;
   FT.Random.Seed(FPlan.Seed * 7919 + 1);
   for (int i = 0; i < FPlan.Entries; ++i) {
     std::string name = FPlan.Teams ? Sprintf("A%d/B%d", i, i) : Sprintf("P%d", i);
@@ -69,6 +70,14 @@ bool TRandomTournament::ChooseWin(TClick& click) {
   if (pool.empty()) return false;
   click.Kind = TClickKind::Win;
   click.Button = pool[static_cast<size_t>(FRandom.Below(static_cast<int>(pool.size())))];
+  if (FPlan.Order != TResultOrder::Random) {
+    const bool reverse = FPlan.Order == TResultOrder::ReverseTables;
+    click.Button = *std::min_element(pool.begin(), pool.end(), [reverse](const TWinButton& a, const TWinButton& b) {
+      if (a.Round != b.Round) return a.Round < b.Round;
+      if (a.Bracket != b.Bracket) return a.Bracket < b.Bracket;
+      return reverse ? a.TableIndex > b.TableIndex : a.TableIndex < b.TableIndex;
+    });
+  }
   click.ForcedBye = matches.empty();
   return true;
 }

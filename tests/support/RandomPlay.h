@@ -13,6 +13,10 @@ struct TTourney;
 
 namespace vkr::test {
 
+// The order in which the host enters the results of the earliest round in
+// play: any table at random, or by table from the first or from the last.
+enum class TResultOrder { Random, Tables, ReverseTables };
+
 struct TRandomPlan {
   int Entries = 16;
   int Format = 1;  // ElimDouble
@@ -22,6 +26,8 @@ struct TRandomPlan {
   bool CloseByResults = false;   // leave the closing to the result entry
   bool AllByesInRound2 = false;  // single elimination: all byes in round 2
   bool RandomByes = false;
+  bool PostManually = false;
+  TResultOrder Order = TResultOrder::Random;
 };
 
 enum class TClickKind { Win, Release, Undo, Redo };

@@ -1,0 +1,74 @@
+// The time-zone dialog over fixed zones, and the zones the system's database
+// gives under their Windows key names.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "engine/Tourney.h"
+#include "fakes/FakePorts.h"
+#include "fakes/FakeTimeZones.h"
+#include "qt/QtTimeZones.h"
+#include "timing/uTimeZones.h"
+
+class TimeZonesTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void DialogListsWestFirstShowsTheChosenZonesAndAppliesOk() {
+    vkr::test::TTestHost host;
+    vkr::test::TFakeTimeZones zones;
+    host.T.Ports.TimeZones = &zones;
+    host.T.Timing.ZoneClocks[1].ZoneKey = "GMT Standard Time";
+    host.T.Timing.ZoneClocks[1].Hour24 = true;
+    vkr::TTimeZonesDialog dialog(host.T, nullptr);
+    auto* middle = dialog.findChild<QComboBox*>(QStringLiteral("MiddleZoneList"));
+    auto* right = dialog.findChild<QComboBox*>(QStringLiteral("RightZoneList"));
+    QVERIFY(middle != nullptr && right != nullptr);
+    QCOMPARE(middle->count(), 6);
+    QCOMPARE(middle->itemText(0), QStringLiteral("(UTC-08:00) Pacific Time (US & Canada)"));
+    QCOMPARE(middle->currentText(), QStringLiteral("(UTC-05:00) Eastern Time (US & Canada)"));
+    QCOMPARE(right->currentText(), QStringLiteral("(UTC+00:00) Dublin, Edinburgh, Lisbon, London"));
+    QVERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("Right24Hour"))->isChecked());
+    // The fake clock: 20:30 local, 1:30 universal time in December.
+    const auto times = dialog.findChildren<QLineEdit*>();
+    QCOMPARE(times.size(), 2);
+    QCOMPARE(times.at(0)->text(), QStringLiteral(" EST: 8:30 pm"));
+    QCOMPARE(times.at(1)->text(), QStringLiteral(" GST: 01:30"));
+
+    middle->setCurrentIndex(0);
+    dialog.findChild<QCheckBox*>(QStringLiteral("Middle24Hour"))->setChecked(true);
+    QCOMPARE(times.at(0)->text(), QStringLiteral(" PST: 17:30"));
+    QCOMPARE(host.T.Timing.ZoneClocks[0].ZoneKey, std::string("Eastern Standard Time"));  // not before OK
+    dialog.Apply();
+    QCOMPARE(host.T.Timing.ZoneClocks[0].ZoneKey, std::string("Pacific Standard Time"));
+    QVERIFY(host.T.Timing.ZoneClocks[0].Hour24);
+    QCOMPARE(host.T.ExtraClockOffsets[0], 3.0 / 24.0);
+  }
+
+  void SystemZonesUnderWindowsKeys() {
+    vkr::TQtTimeZones zones;
+    const auto eastern = zones.Zone("Eastern Standard Time");
+    QVERIFY(eastern.has_value());
+    QCOMPARE(eastern->StandardOffset, -300);
+    QVERIFY(eastern->Display.rfind("(UTC-05:00) ", 0) == 0);
+    QCOMPARE(eastern->DaylightName, std::string("Eastern Daylight Time"));
+    const vkr::TDateTime july = vkr::EncodeDateTime(2026, 7, 1, 12, 0, 0);
+    const vkr::TDateTime january = vkr::EncodeDateTime(2026, 1, 15, 12, 0, 0);
+    QCOMPARE(zones.StateAt("Eastern Standard Time", july)->UtcOffset, -240);
+    QVERIFY(zones.StateAt("Eastern Standard Time", july)->IsDaylight);
+    QCOMPARE(zones.StateAt("Eastern Standard Time", january)->UtcOffset, -300);
+    QVERIFY(zones.StateAt("AUS Eastern Standard Time", january)->IsDaylight);
+    // The change back to standard time on the US west coast: 9:00 universal time, 1 November 2026.
+    QCOMPARE(zones.StateAt("Pacific Standard Time", vkr::EncodeDateTime(2026, 11, 1, 8, 59, 59))->UtcOffset, -420);
+    QCOMPARE(zones.StateAt("Pacific Standard Time", vkr::EncodeDateTime(2026, 11, 1, 9, 0, 0))->UtcOffset, -480);
+    QVERIFY(!zones.Zone("Pacific").has_value());  // a key of the older Windows family
+    QVERIFY(!zones.StateAt("", july).has_value());
+    bool listed = false;
+    for (const vkr::TZoneInfo& zone : zones.Zones()) listed |= zone.Key == "India Standard Time";
+    QVERIFY(listed);
+  }
+};
+
+QTEST_MAIN(TimeZonesTest)
+#include "TimeZonesTest.moc"
