@@ -15,8 +15,8 @@ TCommandTable AllCommands() {
   TCommandTable table;
   // Each subsystem registers into a table of its own, so that one command
   // name taken twice is caught rather than silently replaced.
-  for (auto add : {RegisterEngineCommands, RegisterFormatCommands, RegisterLobbyCommands, RegisterMacroCommands,
-                   RegisterReportCommands, RegisterStorageCommands, RegisterShowCommand,
+  for (auto add : {RegisterEngineCommands, RegisterCorrectionCommands, RegisterFormatCommands, RegisterLobbyCommands,
+                   RegisterMacroCommands, RegisterReportCommands, RegisterStorageCommands, RegisterShowCommand,
                    RegisterTimingCommands, RegisterBootCommands, RegisterZoneCommands}) {
     TCommandTable part;
     add(part);

@@ -28,6 +28,7 @@ using TCommand = std::function<void(TScriptHost&, const TCommandLine&)>;
 using TCommandTable = std::map<std::string, TCommand>;
 
 void RegisterEngineCommands(TCommandTable& table);
+void RegisterCorrectionCommands(TCommandTable& table);
 void RegisterFormatCommands(TCommandTable& table);
 void RegisterLobbyCommands(TCommandTable& table);
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/ScreenPort.h"
+#include "engine/SilentScreen.h"
 #include "engine/Tourney.h"
 #include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
@@ -29,7 +29,7 @@ void ShowLineBreaks(std::ostream& out);
 
 class TScriptClipboard;
 
-class TScriptScreen : public TScreenPort {
+class TScriptScreen : public TSilentScreen {
  public:
   TScriptScreen(std::ostream& out, TScriptClipboard& clipboard) : FOut(out), FClipboard(clipboard) {}
   bool Answer = true;
@@ -38,12 +38,6 @@ class TScriptScreen : public TScreenPort {
   void Warning(const std::string& text) override { PrintLine(FOut, "warning: ", text); }
   void Error(const std::string& text) override { PrintLine(FOut, "error: ", text); }
   void Information(const std::string& text) override { PrintLine(FOut, "info: ", text); }
-  void RedrawRound(int, int) override {}
-  void RebuildTabs() override {}
-  void RepaintTabs(int) override {}
-  void ShowTable(int, int, int) override {}
-  void SetWinButton(int, int, int, int, bool) override {}
-  void ControlsChanged() override {}
   void LinePosted(const std::string& text) override;
 
  private:

@@ -6,18 +6,28 @@
 
 namespace vkr {
 
+namespace {
+
+std::vector<std::string>::const_iterator SortedPlace(const std::vector<std::string>& items, const std::string& name) {
+  return std::lower_bound(items.begin(), items.end(), name,
+                          [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
+}
+
+}  // namespace
+
 bool TNameList::Add(const std::string& name) {
-  auto it = std::lower_bound(FItems.begin(), FItems.end(), name,
-                             [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
+  auto it = SortedPlace(FItems, name);
   if (it != FItems.end() && SameText(*it, name)) return false;
   FItems.insert(it, name);
   return true;
 }
 
-bool TNameList::Contains(const std::string& name) const {
-  auto it = std::lower_bound(FItems.begin(), FItems.end(), name,
-                             [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
-  return it != FItems.end() && SameText(*it, name);
+bool TNameList::Contains(const std::string& name) const { return IndexOf(name) >= 0; }
+
+int TNameList::IndexOf(const std::string& name) const {
+  auto it = SortedPlace(FItems, name);
+  if (it == FItems.end() || !SameText(*it, name)) return -1;
+  return static_cast<int>(it - FItems.begin());
 }
 
 std::string TNameList::ToText() const {

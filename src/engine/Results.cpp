@@ -169,6 +169,14 @@ bool CancelMatch(TTourney& t, int bracket, int round, int tableIndex) {
   const TTableRef ref = TTableRef::Of(bracket, round, tableIndex);
   LogCancel(t, round, m.Table(ref).Number);
   if (m.Table(ref).Result == 0) return false;
+  // A winner with no table after this one left the tournament after winning
+  // here: taking the result back would bring it, or its opponent, back late.
+  const int16_t winner = m.Table(ref).Winner();
+  const bool final = bracket == Winners && round == m.GrandFinalRound();
+  if (winner != kNoEntry && !final) {
+    const int next = SlotAfter(m.Player(winner), ref);
+    if (next < kSlots && !m.Player(winner).Tables[static_cast<size_t>(next)].IsSet()) return false;
+  }
   for (int s = 0; s < 2; ++s) {
     int16_t e = m.Table(ref).Seat[static_cast<size_t>(s)];
     if (e == kNoEntry) continue;

@@ -15,8 +15,14 @@
 namespace vkr {
 namespace {
 
-// Removes an entry from the list; the booted list holds entry indexes too,
-// so the erased entry leaves it and the entries after it move down by one.
+void RedrawShownRounds(TTourney& t) {
+  for (int b = 0; b < kBrackets; ++b) UpdateRound(t, b, t.View.ShownRound[static_cast<size_t>(b)]);
+}
+
+}  // namespace
+
+// The booted list holds entry indexes too, so the erased entry leaves it and
+// the entries after it move down by one.
 void EraseEntry(TTourney& t, int entry) {
   t.Model.ErasePlayer(entry);
   auto& booted = t.BootedPlayers;
@@ -25,12 +31,6 @@ void EraseEntry(TTourney& t, int entry) {
     if (e > entry) --e;
   }
 }
-
-void RedrawShownRounds(TTourney& t) {
-  for (int b = 0; b < kBrackets; ++b) UpdateRound(t, b, t.View.ShownRound[static_cast<size_t>(b)]);
-}
-
-}  // namespace
 
 void SeatNameEnter(TTourney& t, int bracket, int round, int tableIndex, int seat, const std::string& typed) {
   WriteLogLine(t, "Key: Enter on player's name");

@@ -25,6 +25,10 @@ void CloseSignups(TTourney& t);
 // The menu command that only announces the closing.
 void AnnounceClosed(TTourney& t);
 
+// Erases an entry from the sign-ups: it leaves the list (the undo history
+// must be empty) and every list that refers to it.
+void EraseEntry(TTourney& t, int entry);
+
 // Enter and Escape in the name editor over a seat of a bracket view.
 void SeatNameEnter(TTourney& t, int bracket, int round, int tableIndex, int seat, const std::string& text);
 std::string SeatNameEscape(TTourney& t, int bracket, int round, int tableIndex, int seat);

@@ -90,6 +90,7 @@ struct TTourney {
   THostOptions Options;
   TViewState View;
   uint32_t ConfirmFilter = 0;
+  bool ClearFriendsDefault = false;  // the answer used while the clear-friends question is silenced
   TNameList BannedPlayers, RecentPlayers;
   std::string FilesFolder;  // ends with a path separator, or empty for the current folder
 

@@ -27,6 +27,7 @@ void ApplySettings(TTourney& t, const TSettings& s) {
   t.Lobby.AutoPostLoss = s.AutoPostLoss;
   t.Lobby.PostManually = s.PostAssignmentsManually;
   t.ConfirmFilter = s.ConfirmNotifyFilter;
+  t.ClearFriendsDefault = s.DefaultClearZFList;
   t.TeamMode = s.FourPerTable;
   t.CapNames = s.CapNames;
   t.AllByesInRound2 = s.AllByesInRound2;
@@ -45,6 +46,7 @@ void CaptureSettings(const TTourney& t, TSettings& s) {
   s.AutoPostLoss = t.Lobby.AutoPostLoss;
   s.PostAssignmentsManually = t.Lobby.PostManually;
   s.ConfirmNotifyFilter = t.ConfirmFilter;
+  s.DefaultClearZFList = t.ClearFriendsDefault;
   s.FourPerTable = t.TeamMode;
   s.CapNames = t.CapNames;
   s.AllByesInRound2 = t.AllByesInRound2;

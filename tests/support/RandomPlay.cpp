@@ -101,6 +101,9 @@ bool TRandomTournament::ChooseRelease(TClick& click) {
 bool TRandomTournament::Choose(TClick& click) {
   if (Finished()) return false;
   click = TClick{};
+  if (FPlan.PlayerCorrections && FT.SignupsClosed && FRandom.Below(100) < 6 && ChoosePlayerCorrection(click)) {
+    return true;
+  }
   int roll = FPlan.Corrections ? FRandom.Below(100) : 99;
   if (roll < 5 && CanUndo(FT)) {
     click.Kind = TClickKind::Undo;
@@ -125,6 +128,7 @@ void TRandomTournament::Perform(const TClick& click) {
       if (click.ForcedBye) ++FForcedByes;
       WinButtonClick(FT, click.Button, true);
       break;
+    default: PerformPlayerCorrection(click); break;
   }
 }
 

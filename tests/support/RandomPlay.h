@@ -3,6 +3,7 @@
 // the host's clicks call: sign-up, closing, Win buttons, releases, undo, redo.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "base/Random.h"
 #include "engine/Results.h"
@@ -28,14 +29,17 @@ struct TRandomPlan {
   bool RandomByes = false;
   bool PostManually = false;
   TResultOrder Order = TResultOrder::Random;
+  bool PlayerCorrections = false;  // removals, both quitting, reassignments, disqualifications
 };
 
-enum class TClickKind { Win, Release, Undo, Redo };
+enum class TClickKind { Win, Release, Undo, Redo, Remove, BothQuit, Reassign, Disqualify };
 
 struct TClick {
   TClickKind Kind = TClickKind::Win;
   TWinButton Button;
   bool ForcedBye = false;
+  bool NextRound = false;  // reassign: the next-round choice
+  int Item = 0;            // reassign: the item of the list, modulo its length
 };
 
 class TRandomTournament {
@@ -52,16 +56,23 @@ class TRandomTournament {
   const TClick& LastClick() const { return FLast; }
   int Clicks() const { return FClicks; }
   int ForcedByes() const { return FForcedByes; }
+  // Player corrections made, and whether the entry was removed by one.
+  int PlayerCorrections() const { return FPlayerCorrections; }
+  bool Removed(int entry) const;
 
  private:
   bool ChooseWin(TClick& click);
   bool ChooseRelease(TClick& click);
+  bool ChoosePlayerCorrection(TClick& click);
+  void PerformPlayerCorrection(const TClick& click);
   TTourney& FT;
   TRandomPlan FPlan;
   TRandom FRandom;
   TClick FLast;
   int FClicks = 0;
   int FForcedByes = 0;
+  int FPlayerCorrections = 0;
+  std::vector<int> FRemoved;
 };
 
 // The first broken invariant of the model, or an empty text.

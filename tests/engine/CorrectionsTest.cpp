@@ -1,0 +1,276 @@
+// Player corrections: removal with compaction, both players quitting,
+// reassignment, disqualification and void table numbers.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "engine/Corrections.h"
+#include "engine/Reassign.h"
+#include "engine/Undo.h"
+#include "support/RandomPlay.h"
+#include "support/TourneyHost.h"
+
+namespace vkr::test {
+namespace {
+
+using S = std::vector<std::string>;
+
+TWinButton Seat(int bracket, int round, int table, int seat) { return TWinButton{bracket, round, table, seat}; }
+
+// Double elimination of eight after the first round: Anna and Cleo at
+// winners round 2 table 90, Emma and Gina at 92; Bert and Dirk at one-loss
+// table 91, Finn and Hugo at 93.
+void AfterFirstRound(TEngineHost& h) {
+  h.SignUpEight();
+  h.PlayRound(Winners, 0);
+  h.Mark();
+}
+
+std::string Moved(const std::string& log) { return "       -> Relocated to " + log; }
+
+// Whether the lines appear in the log in this order (others may come between).
+bool InOrder(const S& log, const S& lines) {
+  size_t next = 0;
+  for (const std::string& line : log) {
+    if (next < lines.size() && line == lines[next]) ++next;
+  }
+  return next == lines.size();
+}
+
+struct TTextCase {
+  const char* Name;
+  int Format;
+  std::function<void(TEngineHost&)> Act;
+  S Events;
+  S Log;
+};
+
+TEST(Corrections, QuestionsNoticesAndLogLinesAreExact) {
+  const TTextCase cases[] = {
+      {"remove", ElimDouble, [](TEngineHost& h) { RemovePlayer(h.T, Seat(Winners, 1, 0, 1)); },
+       {"ask: Are you sure you want to remove \"Cleo\" from the tournament? -> yes",
+        "notice: Player \"Gina\" has been moved to table 90"},
+       {"Menu: Remove Player", "    -> Player = Cleo", "    -> Bracket = 0, Round = 1", "    -> RemoveAWinnersSpot(1)",
+        "    -> Relocating player - Name = Gina, Round = 2, Table = 92, Seat = 1", Moved("90"),
+        "    -> UpdateFullTableCount", "    -> UpdateBracketTabs", "    -> UpdateBracketTabs",
+        "    -> UpdatePlayerState"}},
+      {"both quit", ElimDouble, [](TEngineHost& h) { BothQuit(h.T, Seat(OneLoss, 1, 1, 0)); },
+       {"ask: Are you sure that \"Finn\" and \"Hugo\" have quit the tournament? -> yes"},
+       {"Menu: Both players have quit", "    -> player = Finn", "    -> RemoveAOneLossSpot(2)",
+        "    -> RemoveATwoLossSpot(2)", "    -> UpdateFullTableCount", "    -> UpdateBracketTabs",
+        "    -> UpdatePlayerState"}},
+      {"disqualify", ElimDouble, [](TEngineHost& h) { DisqualifyPlayer(h.T, Seat(Winners, 1, 1, 0)); },
+       {"ask: Are you sure you want to disqualify \"Emma\"? -> yes"},
+       {"Menu: Disqualify Player", "    -> Player = Emma", "    -> UpdatePlayerState", "    -> UpdateWinnersRound",
+        "    -> UpdatePlayerState"}},
+      {"reassign", ElimDouble, [](TEngineHost& h) {
+         TReassignDialog d;
+         OpenReassign(h.T, Seat(Winners, 1, 0, 0), d);
+         ReassignPlayer(h.T, d, true, 2);
+       },
+       {},
+       {"Menu: Reassign player", "    -> Player = Anna, Bracket = 0, Round = 1", "    -> Assigning win",
+        "    -> Winner assigned to table 2, seat 0", "    -> Moving to table 2"}},
+      {"refused removal", ElimSingle, [](TEngineHost& h) {
+         h.PlayToGrandFinal();
+         h.Mark();
+         RemovePlayer(h.T, Seat(Winners, h.T.Model.GrandFinalRound(), 0, 0));
+       },
+       {"warning: \"Anna\" cannot leave here: a round would be left without anyone to go on, and the tournament "
+        "could not be finished.\r\n\r\nGive the win to the other player instead."},
+       {"Menu: Remove Player", "    -> Player = Anna", "    -> Bracket = 0, Round = 2"}},
+      {"table outside the lobby", ElimDouble, [](TEngineHost& h) { ToggleVoidTable(h.T, 151); },
+       {"warning: There is no table 151 in this lobby: its tables are numbered 1 to 150."},
+       {}},
+      {"occupied table", ElimDouble, [](TEngineHost& h) {
+         TReassignDialog d;
+         OpenReassign(h.T, Seat(OneLoss, 1, 0, 0), d);
+         ReassignPlayer(h.T, d, false, 93);
+       },
+       {"warning: \"Bert\" cannot be placed at table 93: it is not a table of Round 2 with a free seat."},
+       {"Menu: Reassign player", "    -> Player = Bert, Bracket = 1, Round = 1"}},
+  };
+  for (const TTextCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TEngineHost h(c.Format);
+    AfterFirstRound(h);
+    c.Act(h);
+    EXPECT_EQ(h.Events(), c.Events);
+    EXPECT_TRUE(InOrder(h.Log(), c.Log)) << testing::PrintToString(h.Log());
+  }
+}
+
+int Seats(const TTourney& t, int bracket, int round) {
+  const TRound& r = t.Model.Round(bracket, round);
+  return 2 * r.TableCount - (r.HasByeTable ? 1 : 0);
+}
+
+std::string At(const TEngineHost& h, int bracket, int round, int table, int seat) {
+  const int16_t e = h.T.Model.Table(bracket, round, table).Seat[static_cast<size_t>(seat)];
+  return e == kNoEntry ? "-" : h.T.Model.Player(e).Name;
+}
+
+TEST(Corrections, RemovalCompactsTheRound) {
+  TEngineHost h(ElimDouble);
+  AfterFirstRound(h);
+  // An even round: Gina, in the last seat, moves into Cleo's seat and Emma
+  // is left alone at the last table, now the bye table.
+  ASSERT_TRUE(RemovePlayer(h.T, Seat(Winners, 1, 0, 1)));
+  EXPECT_EQ(S({At(h, 0, 1, 0, 0), At(h, 0, 1, 0, 1), At(h, 0, 1, 1, 0), At(h, 0, 1, 1, 1)}),
+            S({"Anna", "Gina", "Emma", "-"}));
+  EXPECT_EQ(Seats(h.T, Winners, 1), 3);
+  EXPECT_TRUE(h.T.Model.Round(Winners, 1).HasByeTable);
+  EXPECT_FALSE(h.T.Model.Player(h.Entry("Cleo")).Tables[1].IsSet());
+  EXPECT_TRUE(h.T.Model.Player(h.Entry("Cleo")).Tables[0].IsSet()) << "a removed entry keeps its earlier tables";
+  EXPECT_EQ(h.Where("Gina"), TTableRef::Of(Winners, 1, 0));
+  EXPECT_GT(h.T.Model.Table(Winners, 1, 0).StartTime, 0) << "the refilled table starts";
+  EXPECT_EQ(h.T.Model.Table(Winners, 1, 1).StartTime, 0) << "nobody plays at the table Gina left";
+
+  // An odd round: the bye player moves into the freed seat...
+  h.Mark();
+  ASSERT_TRUE(RemovePlayer(h.T, Seat(Winners, 1, 0, 0)));
+  EXPECT_EQ(S({At(h, 0, 1, 0, 0), At(h, 0, 1, 0, 1)}), S({"Emma", "Gina"}));
+  EXPECT_EQ(Seats(h.T, Winners, 1), 2);
+  // ...and removing the bye player moves nobody: one-loss round 2 after Hugo's removal.
+  ASSERT_TRUE(RemovePlayer(h.T, Seat(OneLoss, 1, 1, 1)));
+  ASSERT_TRUE(h.T.Model.Round(OneLoss, 1).HasByeTable);
+  h.Mark();
+  ASSERT_TRUE(RemovePlayer(h.T, Seat(OneLoss, 1, 1, 0)));
+  EXPECT_EQ(S({At(h, 1, 1, 0, 0), At(h, 1, 1, 0, 1), At(h, 1, 1, 1, 0)}), S({"Bert", "Dirk", "-"}));
+  EXPECT_EQ(h.Events(), S{"ask: Are you sure you want to remove \"Finn\" from the tournament? -> yes"});
+  EXPECT_EQ(CheckInvariants(h.T), "");
+}
+
+TEST(Corrections, BothQuitShrinksTheRoundsTheyWouldHaveReached) {
+  for (int format : {ElimSingle, ElimDouble}) {
+    SCOPED_TRACE(format);
+    TEngineHost h(format);
+    h.SignUpEight();
+    const int winners = Seats(h.T, Winners, 1), oneLoss = Seats(h.T, OneLoss, 1);
+    ASSERT_TRUE(BothQuit(h.T, Seat(Winners, 0, 1, 0)));
+    EXPECT_EQ(h.T.Model.Table(Winners, 0, 1).Result, 4);
+    EXPECT_EQ(Seats(h.T, Winners, 1), winners - 1);
+    EXPECT_EQ(Seats(h.T, OneLoss, 1), format == ElimSingle ? oneLoss : oneLoss - 1);  // single: no one-loss play
+    EXPECT_EQ(CheckInvariants(h.T), "");
+  }
+}
+
+TEST(Corrections, SignUpRemovalsEraseEntriesAndLeaveNothingToUndo) {
+  TEngineHost h(ElimDouble);
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Anna", "Bert", "Cleo", "Dirk"});
+  ASSERT_TRUE(RemovePlayer(h.T, Seat(Winners, 0, 0, 1)));
+  ASSERT_TRUE(BothQuit(h.T, Seat(Winners, 0, 1, 0)));
+  ASSERT_EQ(h.T.Model.PlayerCount(), 1);
+  EXPECT_EQ(h.T.Model.Player(0).Name, "Anna");
+  EXPECT_FALSE(CanUndo(h.T));
+  EXPECT_TRUE(InOrder(h.Log(), {"    -> Removing player from sign-up round"}));
+  EXPECT_EQ(CheckInvariants(h.T), "");
+}
+
+TEST(Corrections, UndoAndRedoCoverEachCorrection) {
+  const std::pair<const char*, std::function<void(TEngineHost&)>> cases[] = {
+      {"remove", [](TEngineHost& h) { RemovePlayer(h.T, Seat(OneLoss, 1, 0, 0)); }},
+      {"both quit", [](TEngineHost& h) { BothQuit(h.T, Seat(Winners, 1, 1, 1)); }},
+      {"reassign next round", [](TEngineHost& h) {
+         TReassignDialog d;
+         OpenReassign(h.T, Seat(Winners, 1, 1, 0), d);
+         ReassignPlayer(h.T, d, true, 2);
+       }},
+      {"disqualify, reverted with the level before it", [](TEngineHost& h) {
+         h.Win(OneLoss, 1, 0, 0);
+         DisqualifyPlayer(h.T, Seat(OneLoss, 1, 1, 1));
+       }},
+  };
+  for (const auto& [name, act] : cases) {
+    SCOPED_TRACE(name);
+    TEngineHost h(ElimDouble);
+    AfterFirstRound(h);
+    const uint64_t before = SnapshotHash(h.T);
+    const int levels = h.T.Model.History().Count(TListKind::Undo);
+    act(h);
+    const uint64_t after = SnapshotHash(h.T);
+    ASSERT_NE(after, before);
+    while (h.T.Model.History().Count(TListKind::Undo) > levels) UndoClick(h.T);
+    EXPECT_EQ(SnapshotHash(h.T), before);
+    while (CanRedo(h.T)) RedoClick(h.T);
+    EXPECT_EQ(SnapshotHash(h.T), after);
+  }
+}
+
+TEST(Corrections, RefusedCorrectionsChangeNothing) {
+  const std::pair<const char*, std::function<bool(TEngineHost&)>> cases[] = {
+      {"the last finalist in single elimination",
+       [](TEngineHost& h) { return RemovePlayer(h.T, Seat(Winners, h.T.Model.GrandFinalRound(), 0, 1)); }},
+      {"both finalists", [](TEngineHost& h) { return BothQuit(h.T, Seat(Winners, h.T.Model.GrandFinalRound(), 0, 0)); }},
+      {"an empty seat", [](TEngineHost& h) { return RemovePlayer(h.T, Seat(Winners, 1, 1, 1)); }},
+      {"a decided table", [](TEngineHost& h) { return RemovePlayer(h.T, Seat(Winners, 0, 0, 1)); }},
+      {"a table number outside the lobby", [](TEngineHost& h) { return ToggleVoidTable(h.T, 0); }},
+      {"an occupied table", [](TEngineHost& h) {
+         TReassignDialog d;
+         OpenReassign(h.T, Seat(Winners, 1, 0, 0), d);
+         return ReassignPlayer(h.T, d, false, h.T.Model.Table(Winners, 1, 0).Number);
+       }},
+      {"a table of another round", [](TEngineHost& h) {
+         TReassignDialog d;
+         OpenReassign(h.T, Seat(Winners, 0, 0, 0), d);  // Anna now plays the final
+         return ReassignPlayer(h.T, d, false, 51);
+       }},
+  };
+  for (const auto& [name, act] : cases) {
+    SCOPED_TRACE(name);
+    TEngineHost h(ElimSingle);
+    h.SignUpEight();
+    h.PlayRound(Winners, 0);
+    h.PlayRound(Winners, 1);
+    h.Win(Winners, 1, 0, 0);  // a redo level, which a refusal must keep
+    UndoClick(h.T);
+    const uint64_t before = SnapshotHash(h.T);
+    const auto voids = h.T.VoidTables;
+    h.Mark();
+    EXPECT_FALSE(act(h));
+    EXPECT_EQ(SnapshotHash(h.T), before);
+    EXPECT_EQ(h.T.VoidTables, voids);
+    EXPECT_TRUE(CanRedo(h.T));
+    for (const std::string& e : h.Events()) EXPECT_EQ(e.rfind("ask: ", 0), std::string::npos) << e;
+  }
+}
+
+TEST(Corrections, ARemovedWinnersResultCannotBeTakenBack) {
+  TEngineHost h(ElimDouble);
+  AfterFirstRound(h);
+  ASSERT_TRUE(RemovePlayer(h.T, Seat(Winners, 1, 0, 1)));  // Cleo, who beat Dirk
+  const uint64_t before = SnapshotHash(h.T);
+  h.Win(Winners, 0, 1, 1);  // Dirk's button: would bring Cleo back as a loser
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 1).Result, 1);
+  h.Release(Winners, 0, 1, 0);
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 1).Result, 1);
+  UndoClick(h.T);
+  UndoClick(h.T);
+  EXPECT_EQ(SnapshotHash(h.T), before);
+}
+
+TEST(Corrections, UndoingAConfirmedWinBringsTheDisqualificationBack) {
+  TEngineHost h(ElimDouble);
+  AfterFirstRound(h);
+  ASSERT_TRUE(DisqualifyPlayer(h.T, Seat(Winners, 1, 0, 0)));
+  const uint64_t disqualified = SnapshotHash(h.T);
+  h.Win(Winners, 1, 0, 0);
+  EXPECT_FALSE(h.T.Model.Player(h.Entry("Anna")).Disqualified);
+  UndoClick(h.T);
+  EXPECT_EQ(SnapshotHash(h.T), disqualified);
+}
+
+TEST(Corrections, VoidTableNumbersStaySkipped) {
+  TEngineHost h(ElimSingle);
+  ASSERT_TRUE(ToggleVoidTable(h.T, 50));
+  h.T.OnePlayerPerTable = false;
+  h.Add({"Anna", "Bert"});
+  EXPECT_EQ(h.TableOf("Anna").Number, 51);
+  EXPECT_TRUE(IsVoidTable(h.T, 50));
+  ASSERT_TRUE(ToggleVoidTable(h.T, 50));
+  EXPECT_FALSE(IsVoidTable(h.T, 50));
+}
+
+}  // namespace
+}  // namespace vkr::test

@@ -1,0 +1,70 @@
+// The player corrections a random host makes among its clicks: removals,
+// both players quitting, reassignments and disqualifications.
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+#include "engine/Corrections.h"
+#include "engine/Reassign.h"
+#include "engine/Structure.h"
+#include "engine/Tourney.h"
+#include "support/RandomPlay.h"
+
+namespace vkr::test {
+
+bool TRandomTournament::Removed(int entry) const {
+  return std::find(FRemoved.begin(), FRemoved.end(), entry) != FRemoved.end();
+}
+
+bool TRandomTournament::ChoosePlayerCorrection(TClick& click) {
+  std::vector<TWinButton> seats;
+  for (int b = 0; b <= FT.ElimFormat; ++b) {
+    for (int r = b; r <= LastTabRound(FT, b) && r < kRounds; ++r) {
+      const TRound& round = FT.Model.Round(b, r);
+      for (int i = 0; i < round.TableCount && i < kTablesPerRound; ++i) {
+        const TTable& table = round.Tables[static_cast<size_t>(i)];
+        if (table.Result != 0) continue;
+        for (int s = 0; s < 2; ++s) {
+          if (table.SeatTaken(s)) seats.push_back(TWinButton{b, r, i, s});
+        }
+      }
+    }
+  }
+  if (seats.empty()) return false;
+  click.Button = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
+  static constexpr TClickKind kKinds[] = {TClickKind::Remove, TClickKind::BothQuit, TClickKind::Reassign,
+                                          TClickKind::Reassign, TClickKind::Disqualify};
+  click.Kind = kKinds[FRandom.Below(5)];
+  if (click.Kind == TClickKind::BothQuit && !PlayerMenuState(FT, click.Button, false).BothQuit) {
+    click.Kind = TClickKind::Reassign;
+  }
+  click.NextRound = FRandom.Below(2) == 0;
+  click.Item = FRandom.Below(1000);
+  return true;
+}
+
+void TRandomTournament::PerformPlayerCorrection(const TClick& click) {
+  const TWinButton& b = click.Button;
+  const int16_t entry = FT.Model.Table(b.Bracket, b.Round, b.TableIndex).Seat[static_cast<size_t>(b.Seat)];
+  bool done = false;
+  if (click.Kind == TClickKind::Remove) {
+    done = RemovePlayer(FT, b);
+    if (done) FRemoved.push_back(entry);
+  } else if (click.Kind == TClickKind::BothQuit) {
+    done = BothQuit(FT, b);
+  } else if (click.Kind == TClickKind::Disqualify) {
+    done = DisqualifyPlayer(FT, b);
+  } else {
+    TReassignDialog d;
+    OpenReassign(FT, b, d);
+    bool next = click.NextRound ? d.NextEnabled : !d.SameEnabled;
+    const std::vector<std::string>& items = next ? d.NextRound : d.SameRound;
+    if (!items.empty() && (next ? d.NextEnabled : d.SameEnabled)) {
+      const int32_t table = std::atoi(items[static_cast<size_t>(click.Item) % items.size()].c_str());
+      done = ReassignPlayer(FT, d, next, table);
+    }
+  }
+  if (done) ++FPlayerCorrections;
+}
+
+}  // namespace vkr::test
