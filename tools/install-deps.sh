@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config ccache libgtest-dev libgmock-dev
           qt6-base-dev libgl-dev tzdata
-          g++-mingw-w64-x86-64 clang libclang-rt-14-dev chromium)
+          g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev chromium)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
