@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the host window need,
-# when they are missing. Safe to run again.
+# Installs the Debian packages that are missing, safe to run again.
+#   tools/install-deps.sh run    what building and running the program needs
+#   tools/install-deps.sh test   that, and what every test needs (the default)
 set -euo pipefail
-packages=(cmake ninja-build g++ make pkg-config ccache libgtest-dev libgmock-dev
-          qt6-base-dev libgl-dev tzdata
-          g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev chromium)
+run=(cmake ninja-build g++ make pkg-config ccache qt6-base-dev libgl-dev tzdata)
+test=(libgtest-dev libgmock-dev g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev chromium)
+case "${1:-test}" in
+  run) packages=("${run[@]}") ;;
+  test) packages=("${run[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,17 +2,28 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileDialog>
-#include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
+#include <QScreen>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
+#include "engine/Structure.h"
+#include "formats/FormatMenu.h"
+#include "lobby/LobbyChoice.h"
+#include "messages/MacroControls.h"
 #include "qt/QtText.h"
 #include "storage/TournamentFile.h"
 #include "timing/TimerTick.h"
 #include "timing/ZoneClocks.h"
+#include "ui/BottomPanel.h"
+#include "ui/BracketView.h"
+#include "ui/PlayerPanel.h"
+#include "ui/StatusPanels.h"
+#include "ui/ViewMetrics.h"
 #include "ui/uConfirmDlg.h"
 
 namespace vkr {
@@ -37,45 +48,96 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   T.Ports.Files = &FFiles;
   T.Ports.TimeZones = &FTimeZones;
   LoadZoneClocks(T);
-  // The one-second tick: boots, clocks, time labels, reminders, the lobby.
-  auto* timer = new QTimer(this);
-  connect(timer, &QTimer::timeout, this, [this] { TimerTimer(T); });
-  timer->start(1000);
   T.FilesFolder = DefaultFilesFolder();
   setObjectName(QStringLiteral("TarnwickForm"));
-  auto* placeholder = new QLabel(this);
-  placeholder->setAlignment(Qt::AlignCenter);
-  setCentralWidget(placeholder);
-  CreateMenus();
-  UpdateCaption();
-  resize(1024, 700);
+  if (QScreen* screen = QGuiApplication::primaryScreen()) SetViewDpi(static_cast<int>(screen->logicalDotsPerInch()));
+  setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks);
+
+  auto* main = new QWidget(this);
+  main->setObjectName(QStringLiteral("MainPanel"));
+  auto* column = new QVBoxLayout(main);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(2);
+  FPlayerPanel = new TPlayerPanel(T, main);
+  FSplitter = new QSplitter(Qt::Horizontal, main);
+  FSplitter->setObjectName(QStringLiteral("BracketsPanel"));
+  FSplitter->setHandleWidth(4);
+  FSplitter->setChildrenCollapsible(false);
+  for (int b = 0; b < kBrackets; ++b) {
+    FViews[static_cast<size_t>(b)] = new TBracketView(T, b, FSplitter);
+    FSplitter->addWidget(FViews[static_cast<size_t>(b)]);
+    connect(FViews[static_cast<size_t>(b)]->MinimiseButton(), &QAbstractButton::toggled, this,
+            [this] { ApplyMinimizedViews(); });
+    connect(FViews[static_cast<size_t>(b)], &TBracketView::PlayerMenuRequested, this, &TTarnwickForm::ShowPlayerMenu);
+  }
+  connect(FSplitter, &QSplitter::splitterMoved, this, [this] { RememberPanelHeights(); });
+  FSplitter->installEventFilter(this);
+  FBottomPanel = new TBottomPanel(T, main);
+  column->addWidget(FPlayerPanel);
+  column->addWidget(FSplitter, 1);
+  column->addWidget(FBottomPanel);
+  setCentralWidget(main);
+  connect(FPlayerPanel, &TPlayerPanel::Changed, this, [this] { UpdateActions(); });
+
+  FStatus = new TStatusPanels(T, this);
+  CreateActions();
+  CreateToolBars();
+
+  FRefreshTimer = new QTimer(this);
+  FRefreshTimer->setSingleShot(true);
+  connect(FRefreshTimer, &QTimer::timeout, this, [this] { FStatus->Refresh(); });
+  FTimer = new QTimer(this);
+  FTimer->setInterval(1000);
+  connect(FTimer, &QTimer::timeout, this, &TTarnwickForm::TimerTick);
+  FTimer->start();
+
+  RebuildFormatMenu(T, "Default");
+  BuildMacroControls(T);
+  resize(600, 640);
+  RefreshAll();
 }
 
 TTarnwickForm::~TTarnwickForm() = default;
 
-void TTarnwickForm::CreateMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  QAction* open = file->addAction(QStringLiteral("&Open..."), this, &TTarnwickForm::OpenItemClick);
-  open->setObjectName(QStringLiteral("OpenItem"));
-  open->setShortcut(QKeySequence::Open);
-  file->addSeparator();
-  QAction* exit = file->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
-  exit->setObjectName(QStringLiteral("ExitItem"));
-}
-
-void TTarnwickForm::OpenItemClick() {
-  const QString name = QFileDialog::getOpenFileName(this, QStringLiteral("Open tourney"), ToQt(T.FilesFolder),
-                                                    QStringLiteral("Tourney files (*.vkr);;All files (*)"));
-  if (!name.isEmpty()) OpenTourney(name);
+void TTarnwickForm::SetWindowSystem(TWindowSystemPort* windows) {
+  T.Ports.Windows = windows;
+  if (windows != nullptr) RefreshLobbyMenu(T);
+  UpdateActions();
 }
 
 bool TTarnwickForm::OpenTourney(const QString& fileName) {
   const bool opened = OpenTournamentWithBackup(T, FromQt(QDir::toNativeSeparators(fileName)));
-  UpdateCaption();
+  if (opened) RememberTourney(fileName);
+  // Loading a tournament releases every minimise button.
+  for (TBracketView* view : FViews) {
+    const QSignalBlocker block(view->MinimiseButton());
+    view->MinimiseButton()->setChecked(false);
+  }
+  RefreshAll();
   return opened;
 }
 
-void TTarnwickForm::UpdateCaption() { setWindowTitle(ToQt(T.View.Caption)); }
+void TTarnwickForm::RefreshAll() {
+  ArrangeBrackets();
+  for (TBracketView* view : FViews) view->RebuildTabs();
+  UpdateActions();
+  FStatus->Refresh();
+}
+
+void TTarnwickForm::RefreshSoon() {
+  if (!FRefreshTimer->isActive()) FRefreshTimer->start(0);
+}
+
+void TTarnwickForm::TimerTick() {
+  // Boots, clocks, time labels, reminders and the lobby, then what they show.
+  TimerTimer(T);
+  FStatus->Tick();
+}
+
+void TTarnwickForm::UpdateCaption() {
+  const QString caption = ToQt(T.View.Caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+}
 
 bool TTarnwickForm::Confirm(const std::string& text, bool* dontAsk) { return AskYesNo(this, ToQt(text), dontAsk); }
 bool TTarnwickForm::Notify(const std::string& text) { return ShowNotice(this, ToQt(text)); }
@@ -85,12 +147,35 @@ void TTarnwickForm::Information(const std::string& text) {
   QMessageBox::information(this, QStringLiteral("Information"), ToQt(text));
 }
 
-void TTarnwickForm::RedrawRound(int, int) {}
-void TTarnwickForm::RebuildTabs() {}
-void TTarnwickForm::RepaintTabs(int) {}
-void TTarnwickForm::ShowTable(int, int, int) {}
-void TTarnwickForm::SetWinButton(int, int, int, int, bool) {}
-void TTarnwickForm::ControlsChanged() { UpdateCaption(); }
+void TTarnwickForm::RedrawRound(int bracket, int round) {
+  if (bracket >= 0 && bracket < kBrackets) FViews[static_cast<size_t>(bracket)]->RedrawRound(round);
+  RefreshSoon();
+}
+
+void TTarnwickForm::RebuildTabs() {
+  for (TBracketView* view : FViews) view->RebuildTabs();
+}
+
+void TTarnwickForm::RepaintTabs(int bracket) {
+  if (bracket >= 0 && bracket < kBrackets) FViews[static_cast<size_t>(bracket)]->RepaintTabs();
+}
+
+void TTarnwickForm::ShowTable(int bracket, int round, int tableIndex) {
+  if (bracket < 0 || bracket >= kBrackets) return;
+  TBracketView* view = FViews[static_cast<size_t>(bracket)];
+  if (view->MinimiseButton()->isChecked()) view->MinimiseButton()->setChecked(false);
+  view->ShowTable(round, tableIndex);
+}
+
+void TTarnwickForm::SetWinButton(int bracket, int round, int tableIndex, int seat, bool down) {
+  if (bracket >= 0 && bracket < kBrackets) FViews[static_cast<size_t>(bracket)]->SetWinButton(round, tableIndex, seat, down);
+}
+
+void TTarnwickForm::ControlsChanged() {
+  UpdateActions();
+  RefreshSoon();
+}
+
 void TTarnwickForm::LinePosted(const std::string&) {}
 
 }  // namespace vkr

@@ -3,7 +3,12 @@
 // command is a QAction whose slot calls one core operation; the core asks
 // for questions, boxes and redraws through the screen port implemented here.
 #include <QMainWindow>
+#include <QStringList>
+#include <array>
+#include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
@@ -11,8 +16,22 @@
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
 #include "qt/QtTimeZones.h"
+#include "ui/BracketArrangement.h"
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QSplitter;
+class QTimer;
+class QToolBar;
 
 namespace vkr {
+
+class TBracketView;
+class TPlayerPanel;
+class TBottomPanel;
+class TStatusPanels;
+class TWindowSystemPort;
 
 class TTarnwickForm : public QMainWindow, public TScreenPort {
   Q_OBJECT
@@ -26,6 +45,18 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   // Opens a tournament file as File/Open does, offering the backup when it
   // cannot be read. False when nothing was opened.
   bool OpenTourney(const QString& fileName);
+  // Lobby windows to post into; none: lines go to the clipboard only.
+  void SetWindowSystem(TWindowSystemPort* windows);
+
+  // The command of an objectName; null when there is none.
+  QAction* Action(const QString& objectName) const;
+  TBracketView* View(int bracket) const { return FViews[static_cast<size_t>(bracket)]; }
+  TPlayerPanel* PlayerPanel() const { return FPlayerPanel; }
+  TStatusPanels* StatusPanels() const { return FStatus; }
+  QSplitter* BracketsSplitter() const { return FSplitter; }
+  const TArrangement& Arrangement() const { return FArrangement; }
+  // The one-second timer's work: clocks, boots, time labels, the lobby.
+  void TimerTick();
 
   // The screen port.
   bool Confirm(const std::string& text, bool* dontAsk) override;
@@ -41,9 +72,39 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   void ControlsChanged() override;
   void LinePosted(const std::string& text) override;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
-  void CreateMenus();
+  // Actions and menus (FormActions.cpp).
+  void CreateActions();
+  QAction* AddItem(QMenu* menu, const char* objectName, const char* caption, std::function<void()> slot = {});
+  QAction* AddCheckItem(QMenu* menu, const char* objectName, const char* caption, bool* option,
+                        std::function<void()> after = {});
+  void CreateToolBars();
+  void UpdateActions();
+  // Menus built from the tournament's data (FormMenus.cpp).
+  void RebuildFormatEntries();
+  void RebuildMacroControls();
+  void FillLobbyMenu(QMenu* menu);
+  void ShowPlayerMenu(int bracket, int round, int tableIndex, int seat, QPoint at);
+  void RunMacro(const std::string& name);
+  // Files (FormFiles.cpp).
   void OpenItemClick();
+  void SaveAsItemClick();
+  void RebuildRecentTourneys();
+  void RememberTourney(const QString& fileName);
+  // Panels (FormArrangement.cpp).
+  void ArrangeBrackets();
+  void ApplyMinimizedViews();
+  void KeepBracketProportions();
+  void RememberPanelHeights();
+  TArrangeInput ArrangeInput() const;
+  void ApplyArrangement(const TArrangement& a);
+  void ArrangementItemClick(int arrangement);
+  // Everything drawn from the tournament, after it was replaced.
+  void RefreshAll();
+  void RefreshSoon();
   void UpdateCaption();
 
   TQtClipboard FClipboard;
@@ -51,6 +112,41 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TPosixFileSystem FFiles;
   TQtTimeZones FTimeZones;
   TTourney T;
+
+  std::array<TBracketView*, 3> FViews{};
+  QSplitter* FSplitter = nullptr;
+  TPlayerPanel* FPlayerPanel = nullptr;
+  TBottomPanel* FBottomPanel = nullptr;
+  TStatusPanels* FStatus = nullptr;
+  QToolBar* FActionsBar = nullptr;
+  QToolBar* FMacroBar = nullptr;
+  QMenu* FFormatMenu = nullptr;
+  QAction* FFormatEntriesStart = nullptr;  // the separator before the stored formats
+  std::vector<QAction*> FFormatEntries;
+  std::vector<std::string> FShownFormats;
+  QMenu* FMacroMenu = nullptr;
+  QAction* FMacroEntriesEnd = nullptr;  // the separator after the macro entries
+  std::vector<QAction*> FMacroEntries;
+  QMenu* FStopMenu = nullptr;
+  QMenu* FLobbyTopMenu = nullptr;
+  QMenu* FRecentTourneys = nullptr;
+  QMenu* FPlayerMenu = nullptr;
+  QMenu* FPlayerMacros = nullptr;
+  QActionGroup* FElimGroup = nullptr;
+  QActionGroup* FPointsGroup = nullptr;
+  QActionGroup* FArrangementGroup = nullptr;
+  QTimer* FTimer = nullptr;
+  QTimer* FRefreshTimer = nullptr;
+  bool FMacroControlsBuilt = false;
+  TMacroState FShownMacros;
+  int BracketArrangement = 0;
+  TArrangement FArrangement;
+  std::array<int, 3> PanelHeights{};
+  bool FArranging = false;
+  int FArrangedFormat = -1;  // the elimination format the panels are laid out for
+  QStringList FRecentFiles;
+  // The seat a player pop-up menu was opened on.
+  int FMenuBracket = 0, FMenuRound = 0, FMenuTable = 0, FMenuSeat = 0;
 };
 
 }  // namespace vkr

@@ -1,0 +1,56 @@
+#pragma once
+// One row of a bracket view: a table with its number, match time and two
+// seats (name box, Win, boot and Copy buttons, next table). Rows are created
+// once and then only re-texted, moved, shown and hidden.
+#include <QWidget>
+#include <array>
+
+#include "ui/RowLook.h"
+
+class QToolButton;
+
+namespace vkr {
+
+class TBracketRow : public QWidget {
+  Q_OBJECT
+
+ public:
+  TBracketRow(int bracket, int row, QWidget* parent);
+
+  int Row() const { return FRow; }
+  // Repaints only when the look changed.
+  void SetLook(const TRowLook& look);
+  const TRowLook& Look() const { return FLook; }
+  void SetTime(const QString& text);
+  void SetWinDown(int seat, bool down);
+  void SetBootsEnabled(bool enabled);
+  QToolButton* WinButton(int seat) const { return FWin[static_cast<size_t>(seat)]; }
+  QToolButton* CopyButton(int seat) const { return FCopy[static_cast<size_t>(seat)]; }
+  // The name box of a seat, in row coordinates.
+  QRect NameRect(int seat) const;
+
+ signals:
+  void WinClicked(int row, int seat, bool down);
+  void CopyClicked(int row, int seat);
+  void NameClicked(int row, int seat);
+  void PlayerMenuRequested(int row, int seat, QPoint globalPos);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void ApplyButtons();
+  QColor BoxColour(TBoxColour colour) const;
+  int SeatAt(QPoint pos) const;
+
+  int FBracket;
+  int FRow;
+  bool FBootsEnabled = false;
+  TRowLook FLook;
+  QString FTime;
+  std::array<QToolButton*, 2> FWin{}, FBoot{}, FCopy{};
+};
+
+}  // namespace vkr

@@ -1,0 +1,151 @@
+// A host's evening in the window: names typed and entered, sign-ups closed,
+// Win buttons pressed through a double elimination to the grand final, the
+// last result undone and redone.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QtTest>
+
+#include "BoxAnswerer.h"
+#include "engine/Structure.h"
+#include "ui/BracketRow.h"
+#include "ui/BracketView.h"
+#include "ui/PlayerPanel.h"
+#include "ui/RoundTabBar.h"
+#include "ui/TarnwickForm.h"
+
+using namespace vkr;
+
+class EveningTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Two players to a table as they come, then the names typed one by one.
+  static void SignUp(TTarnwickForm& form, const QStringList& names) {
+    auto* onePerTable = form.findChild<QCheckBox*>(QStringLiteral("OnePlayerPerTableBox"));
+    if (onePerTable->isChecked()) QTest::mouseClick(onePerTable, Qt::LeftButton, {}, QPoint(4, 4));
+    QLineEdit* box = form.PlayerPanel()->NewPlayerEdit();
+    for (const QString& name : names) {
+      QTest::keyClicks(box, name);
+      QTest::keyClick(box, Qt::Key_Return);
+    }
+  }
+
+  // Presses seat 0's Win button at the first undecided table the views can
+  // show that has a match or a bye; false when there is none.
+  static bool PressNextWin(TTarnwickForm& form) {
+    TTourney& t = form.Tourney();
+    for (int b = 0; b <= t.ElimFormat; ++b) {
+      TBracketView* view = form.View(b);
+      for (int tab = 0; tab < view->Tabs()->count(); ++tab) {
+        const int round = tab + b;
+        for (int i = 0; i < t.Model.Round(b, round).TableCount; ++i) {
+          const TTable& table = t.Model.Table(b, round, i);
+          const TRound& r = t.Model.Round(b, round);
+          // A full table, or an entry alone at the round's bye table.
+          const bool bye = r.HasByeTable && i == r.TableCount - 1 && table.SeatTaken(0);
+          if (table.Result != 0 || !(bye || (table.SeatTaken(0) && table.SeatTaken(1)))) continue;
+          view->Tabs()->setCurrentIndex(tab);
+          TBracketRow* row = view->RowWidget(i);
+          if (row == nullptr || row->isHidden()) return false;
+          QTest::mouseClick(row->WinButton(0), Qt::LeftButton);
+          return true;
+        }
+      }
+    }
+    return false;
+  }
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void SignsUpByTypingAndEnter() {
+    TTarnwickForm form;
+    form.show();
+    SignUp(form, {"Alice", "Bob", "Carol", "Dave"});
+    QCOMPARE(form.Tourney().Model.PlayerCount(), 4);
+    QVERIFY(form.PlayerPanel()->NewPlayerEdit()->text().isEmpty());
+    // The winners view shows the names at the first round's tables.
+    QStringList shown;
+    for (int i = 0; i < 4; ++i) {
+      if (TBracketRow* row = form.View(Winners)->RowWidget(i)) {
+        for (const TSeatLook& seat : row->Look().Seats) {
+          if (!seat.Name.empty()) shown << QString::fromStdString(seat.Name);
+        }
+      }
+    }
+    shown.sort();
+    QCOMPARE(shown, (QStringList{"Alice", "Bob", "Carol", "Dave"}));
+  }
+
+  void PlaysADoubleEliminationToTheGrandFinal() {
+    TTarnwickForm form;
+    form.show();
+    TBoxAnswerer answerer(QMessageBox::Yes);
+    form.Action(QStringLiteral("Double1"))->trigger();
+    QCOMPARE(form.Tourney().ElimFormat, ElimDouble);
+    SignUp(form, {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank", "Gina", "Hank"});
+    QCOMPARE(form.Tourney().Model.PlayerCount(), 8);
+    form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
+    QVERIFY(form.Tourney().SignupsClosed);
+    // The find panel with Undo and Redo takes the add-player panel's place.
+    QVERIFY(form.PlayerPanel()->FindEdit()->isVisible());
+
+    TTourney& t = form.Tourney();
+    int presses = 0;
+    while (PressNextWin(form)) QVERIFY(++presses < 40);
+    const TTable& final = t.Model.Table(Winners, t.Model.GrandFinalRound(), 0);
+    QVERIFY(final.Decided());
+    // Eight entries, double elimination: seven winners matches, six one-loss
+    // matches, the one-loss bye of round 3 and the grand final.
+    QCOMPARE(presses, 15);
+    QCOMPARE(form.View(Winners)->Tabs()->tabText(form.View(Winners)->Tabs()->currentIndex()), QStringLiteral("GF"));
+    QVERIFY(form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
+
+    // Undo takes the grand final back, redo enters it again.
+    QVERIFY(form.Action(QStringLiteral("UndoItem"))->isEnabled());
+    // The hot-keys reach the window the host works in.
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(&form, Qt::Key_Backspace, Qt::AltModifier);
+    QVERIFY(!t.Model.Table(Winners, t.Model.GrandFinalRound(), 0).Decided());
+    QVERIFY(!form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
+    QTest::keyClick(&form, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
+    QVERIFY(t.Model.Table(Winners, t.Model.GrandFinalRound(), 0).Decided());
+    QVERIFY(form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
+  }
+
+  void ReleasingAWinTakesTheResultBack() {
+    TTarnwickForm form;
+    form.show();
+    TBoxAnswerer answerer(QMessageBox::Yes);
+    SignUp(form, {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank", "Gina", "Hank"});
+    form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
+    TBracketRow* row = form.View(Winners)->RowWidget(0);
+    QTest::mouseClick(row->WinButton(1), Qt::LeftButton);
+    QCOMPARE(form.Tourney().Model.Table(Winners, 0, 0).Result, 2);
+    QTest::mouseClick(row->WinButton(1), Qt::LeftButton);
+    QCOMPARE(form.Tourney().Model.Table(Winners, 0, 0).Result, 0);
+    QVERIFY(!row->WinButton(1)->isChecked());
+  }
+
+  void HidingCompletedMatchesClosesUpTheRows() {
+    TTarnwickForm form;
+    form.show();
+    TBoxAnswerer answerer(QMessageBox::Yes);
+    SignUp(form, {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank", "Gina", "Hank"});
+    form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
+    QTest::mouseClick(form.View(Winners)->RowWidget(0)->WinButton(0), Qt::LeftButton);
+    form.Action(QStringLiteral("HideCompletedMatchesItem"))->trigger();
+    QVERIFY(form.View(Winners)->RowWidget(0)->isHidden());
+    QCOMPARE(form.View(Winners)->RowWidget(1)->y(), 0);
+    form.Action(QStringLiteral("HideCompletedMatchesItem"))->trigger();
+    QVERIFY(!form.View(Winners)->RowWidget(0)->isHidden());
+    QCOMPARE(form.View(Winners)->RowWidget(1)->y(), form.View(Winners)->RowWidget(0)->height());
+  }
+};
+
+QTEST_MAIN(EveningTest)
+#include "EveningTest.moc"
