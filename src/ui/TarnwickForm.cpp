@@ -16,6 +16,7 @@
 #include "lobby/LobbyChoice.h"
 #include "messages/MacroControls.h"
 #include "qt/QtText.h"
+#include "storage/SettingsPort.h"
 #include "storage/TournamentFile.h"
 #include "timing/TimerTick.h"
 #include "timing/ZoneClocks.h"
@@ -82,6 +83,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   FStatus = new TStatusPanels(T, this);
   CreateActions();
   CreateToolBars();
+  ConnectPlayerListItems();
 
   FRefreshTimer = new QTimer(this);
   FRefreshTimer->setSingleShot(true);
