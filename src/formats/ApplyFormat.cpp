@@ -3,10 +3,12 @@
 #include "base/Text.h"
 #include "engine/Results.h"
 #include "engine/Tourney.h"
+#include "formats/FormatEditing.h"
 #include "formats/FormatLines.h"
 #include "formats/FormatStore.h"
 #include "formats/MessageFile.h"
 #include "formats/PointsList.h"
+#include "formats/SizePoints.h"
 #include "messages/Templates.h"
 #include "storage/ActionLog.h"
 
@@ -16,18 +18,12 @@ namespace {
 constexpr int kDefaultPreset = 2;  // "3 pt (5 pt final)"
 constexpr int32_t kDefaultBootTime = 7;
 
-const char* const kSizeKeys[kSizeLists] = {"Points8to16", "Points17to32", "Points33to64", "Points65to128",
-                                           "Points129to256"};
-
 TPointsList DefaultList(const char* key) { return TextToList(DefaultFormatValue(key)); }
 
 void ApplyDefault(TTourney& t) {
   for (int k = 0; k < kMessageCount; ++k) t.Messages[static_cast<size_t>(k)] = DefaultFormatValue(kMessageKeys[static_cast<size_t>(k)]);
-  TPlayerPointsSettings& pp = t.Format.PlayerPoints;
-  pp = TPlayerPointsSettings{};
-  pp.Win = DefaultList("Win points");
-  pp.Bye = DefaultList("Bye points");
-  pp.Lose = DefaultList("Lose points");
+  const TFormatLines noLines;
+  t.Format.PlayerPoints = PlayerPointsOfFormat(TFormatValues(noLines));
   t.Format.BootTime = kDefaultBootTime;
   // The built-in format times no matches.
   t.Context.TimeLimits.fill(0);
@@ -46,27 +42,14 @@ void ApplyStoredSettings(TTourney& t, const TFormatValues& values) {
     const char* key = kMessageKeys[static_cast<size_t>(k)];
     t.Messages[static_cast<size_t>(k)] = values.Text(key, DefaultFormatValue(key));
   }
-  TPlayerPointsSettings& pp = t.Format.PlayerPoints;
-  pp.Win = values.List("Win points", DefaultList("Win points"));
-  pp.Bye = values.List("Bye points", DefaultList("Bye points"));
-  pp.Lose = values.List("Lose points", DefaultList("Lose points"));
-  pp.FirstPlace = values.Number("1st place points", 0);
-  pp.SecondPlace = values.Number("2nd place points", 0);
-  pp.ThirdPlace = values.Number("3rd place points", 0);
-  pp.Host = values.Number("Host points", 0);
-  pp.CoHost = values.Number("Co-host points", 0);
-  pp.UnscheduledHost = values.Number("Unschedule Host points", 0);
-  pp.UnscheduledCoHost = values.Number("Unschedule Co-host points", 0);
-  pp.WinOfWin = values.Number("WinOfWin points", 0);
-  pp.FixedWinOfWin = values.Number("Fixed WinOfWin points", 0);
-  pp.FirstMatchWin = values.Number("FirstMatchWin points", 0);
+  t.Format.PlayerPoints = PlayerPointsOfFormat(values);
   t.Format.BootTime = values.Number("Boot time", kDefaultBootTime);
   t.Context.TimeLimits = values.List("Match time limits", DefaultList("Match time limits"));
 }
 
 void ApplyStoredMatchPoints(TTourney& t, const TFormatValues& values) {
   TFormatState& f = t.Format;
-  const std::optional<std::string_view> bySize = values.Find(kSizeKeys[0]);
+  const std::optional<std::string_view> bySize = values.Find(kSizePointsKeys[0]);
   if (!bySize) {
     t.Context.MatchPoints = values.List("Points", t.Context.MatchPoints);
     f.SizePointsLists.fill(t.Context.MatchPoints);
@@ -77,7 +60,7 @@ void ApplyStoredMatchPoints(TTourney& t, const TFormatValues& values) {
   // Even an empty "Points8to16" switches to lists by size; MatchPoints follows
   // from them when the layout is next computed.
   f.SizePointsLists[0] = TextToList(*bySize);
-  for (size_t k = 1; k < kSizeLists; ++k) f.SizePointsLists[k] = values.List(kSizeKeys[k], f.SizePointsLists[k]);
+  for (size_t k = 1; k < kSizeLists; ++k) f.SizePointsLists[k] = values.List(kSizePointsKeys[k], f.SizePointsLists[k]);
   f.CheckedPreset = kPresetOther;
 }
 
@@ -116,9 +99,7 @@ void ApplyFormat(TTourney& t, int entry) {
   if (entry == 0) ApplyDefault(t);
   else ApplyStored(t, caption);
   WriteLogLine(t, "    -> Starting tables are: " + ListToText(t.StartTables));
-  for (size_t k = 0; k < kSizeLists; ++k) {
-    WriteLogLine(t, std::string("    -> ") + kSizeKeys[k] + " = " + ListToText(t.Format.SizePointsLists[k]));
-  }
+  LogSizePointsLists(t);
   t.View.Caption = "Velmar ZUR Tourney Bracket - " + CurrentFormatName(t);
 }
 

@@ -1,0 +1,256 @@
+// The rules behind the per-round settings dialogs: what each field accepts,
+// how the lists stay in step, and that OK reaches the tournament and its file.
+#include <gtest/gtest.h>
+
+#include "formats/MatchPointsArrangement.h"
+#include "formats/PlayerPointsDraft.h"
+#include "formats/PointsList.h"
+#include "formats/StartTables.h"
+#include "formats/TimeSettings.h"
+#include "storage/TournamentFile.h"
+#include "fakes/FakeSettings.h"
+#include "support/TourneyHost.h"
+
+namespace vkr {
+namespace {
+
+TPointsList L(const char* text) { return TextToList(text); }
+
+// The tournament as its file holds it now.
+struct TReloaded : test::TTestHost {
+  explicit TReloaded(test::TEngineHost& from) {
+    Files.Files["cup.vkr"] = from.Files.Files.at("cup.vkr");
+    EXPECT_TRUE(LoadTournament(T, "cup.vkr"));
+  }
+};
+
+TEST(MatchPointsArrangementTest, RowEditsReachOneOrAllSizeListsAndHoldTheRange) {
+  std::array<TPointsList, kSizeLists> lists;
+  lists.fill(PointsPresets[1]);
+  struct Case {
+    bool same;
+    int size, row;
+    int32_t typed;
+    std::array<int32_t, kSizeLists> expectRow;  // the row in each list afterwards
+  } cases[] = {
+      {false, 2, 13, 9, {2, 2, 9, 2, 2}},      // only "  33 to 64" changes
+      {true, 2, 13, 9, {9, 9, 9, 9, 9}},       // the box writes every list
+      {true, 0, 14, 101, {100, 100, 100, 100, 100}},  // held at 100
+      {false, 4, 0, -3, {2, 2, 2, 2, 0}},      // held at 0
+      {false, 0, 15, 9, {5, 5, 5, 5, 5}},      // no such row: nothing changes (row 14 shown)
+  };
+  for (const Case& c : cases) {
+    TMatchPointsArrangement a = OpenArrangement(lists, ElimSingle);
+    ASSERT_TRUE(a.SameForAll);
+    a.SameForAll = c.same;
+    SelectSize(a, c.size);
+    SetRowPoints(a, c.row, c.typed);
+    const size_t shownRow = c.row < kPointsRows ? static_cast<size_t>(c.row) : 14;
+    for (size_t k = 0; k < kSizeLists; ++k) EXPECT_EQ(a.Lists[k][shownRow], c.expectRow[k]) << c.row << " list " << k;
+  }
+}
+
+TEST(MatchPointsArrangementTest, TheBoxOpensCheckedOnlyForEqualListsAndCheckingCopiesTheShownList) {
+  std::array<TPointsList, kSizeLists> lists;
+  lists.fill(PointsPresets[0]);
+  lists[3][7] = 4;
+  TMatchPointsArrangement a = OpenArrangement(lists, ElimDouble);
+  EXPECT_FALSE(a.SameForAll);
+  SelectSize(a, 3);
+  SelectSize(a, 7);  // no such size
+  EXPECT_EQ(a.SizeIndex, 3);
+  SetSameForAll(a, true);
+  for (const TPointsList& list : a.Lists) EXPECT_EQ(list[7], 4);
+}
+
+TEST(MatchPointsArrangementTest, RoundRowsAreEnabledAsFarAsTheTypeAndSizeReach) {
+  struct Case {
+    int elim;
+    bool same;
+    int size;
+    int lastEnabledRound;  // rounds 3.. up to this one are enabled
+  } cases[] = {
+      {ElimSingle, true, 0, 6}, {ElimDouble, true, 0, 10}, {ElimTriple, true, 0, 13},
+      {ElimSingle, false, 0, 2}, {ElimSingle, false, 4, 6}, {ElimDouble, false, 2, 8},
+  };
+  for (const Case& c : cases) {
+    TMatchPointsArrangement a;
+    a.Elim = c.elim;
+    a.SameForAll = c.same;
+    a.SizeIndex = c.size;
+    for (int round = 1; round <= 13; ++round) {
+      EXPECT_EQ(RowEnabled(a, round - 1), round <= 2 || round <= c.lastEnabledRound) << c.elim << " round " << round;
+    }
+    EXPECT_TRUE(RowEnabled(a, 13));
+    EXPECT_TRUE(RowEnabled(a, 14));
+    EXPECT_FALSE(RowEnabled(a, 15));
+  }
+}
+
+TEST(MatchPointsArrangementTest, OkChecksOtherLogsTheListsSetsTheTypeAndSaves) {
+  test::TEngineHost h(ElimSingle);
+  TMatchPointsArrangement a = OtherMatchPointsClick(h.T);
+  EXPECT_EQ(h.LogLines().back(), "Menu: Format/Match Points/Other...");
+  a.SameForAll = false;
+  a.Elim = ElimDouble;
+  SelectSize(a, 4);
+  SetRowPoints(a, 14, 9);
+  ApplyArrangement(h.T, a);
+  EXPECT_EQ(h.T.Format.CheckedPreset, kPresetOther);
+  EXPECT_EQ(h.T.ElimFormat, ElimDouble);
+  EXPECT_EQ(h.T.Context.MatchPoints[14], 9);  // an empty tournament is laid out for the largest size
+  TReloaded file(h);
+  EXPECT_EQ(file.T.Format.SizePointsLists[4][14], 9);
+  EXPECT_EQ(file.T.Format.SizePointsLists[0][14], 5);
+  EXPECT_EQ(file.T.ElimFormat, ElimDouble);
+  bool logged = false;
+  for (const std::string& line : h.LogLines()) logged = logged || line.rfind("    -> Points8to16 = ", 0) == 0;
+  EXPECT_TRUE(logged);
+}
+
+TEST(MatchPointsArrangementTest, AfterSignupsCloseTheTypeStays) {
+  test::TEngineHost h(ElimSingle);
+  h.AddPlayers(8);
+  h.Close();
+  TMatchPointsArrangement a = OtherMatchPointsClick(h.T);
+  a.Elim = ElimTriple;
+  ApplyArrangement(h.T, a);
+  EXPECT_EQ(h.T.ElimFormat, ElimSingle);
+}
+
+TEST(TimeSettingsTest, LimitsAndBootTimeAreHeldInTheirRangesAndSaved) {
+  EXPECT_EQ(StandardTimeLimits(), L("45,45,45,45,45,45,45,45,45,45,45,45,45,45,60"));
+  test::TEngineHost h;
+  ApplyTimeLimits(h.T, TPointsList{0, 301, -5, 30, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 60});
+  EXPECT_EQ(h.T.Context.TimeLimits, L("0,300,0,30,45,45,45,45,45,45,45,45,45,45,60"));
+  struct Case {
+    int32_t typed, held;
+  } boots[] = {{0, 1}, {1, 1}, {12, 12}, {100, 100}, {101, 100}, {-2147483647 - 1, 1}};
+  for (const Case& c : boots) {
+    ApplyBootTime(h.T, c.typed);
+    EXPECT_EQ(h.T.Format.BootTime, c.held);
+  }
+  TReloaded file(h);
+  EXPECT_EQ(file.T.Context.TimeLimits[1], 300);
+  EXPECT_EQ(file.T.Format.BootTime, 1);
+}
+
+TEST(StartTablesTest, PreviewShowsTheLastTableOfEachRoundReached) {
+  const TPointsList defaults = L("50,90,1,80,110,130,140,80,98,30,60,90,120,148,150");
+  struct Case {
+    TPointsList tables;
+    int players, elim;
+    std::vector<int32_t> shown;  // rounds shown, then all others hidden
+    const char* semi;
+  } cases[] = {
+      // 64 players: rounds of 64, 32, 16 and 8 entries.
+      {defaults, 64, ElimSingle, {81, 105, 8, 83}, "to 149"},
+      // The numbers wrap after 150.
+      {L("150,1,1,1,1,1,1,1,1,1,1,1,1,1,1"), 20, ElimSingle, {9, 5, 3}, "to 2"},
+      {defaults, 12, ElimSingle, {55, 92}, "to 149"},
+      {defaults, 7, ElimSingle, {55, 92}, "to 149"},  // held at 12 players
+      {defaults, 64, ElimDouble, {81, 121, 31, 103, 125, 139, 145, 81}, ""},
+      {defaults, 16, ElimTriple, {57, 101, 11, 90, 120, 138, 147, 84}, ""},
+      {defaults, 64, ElimTriple, {81, 137, 47, 117, 147, 9, 15, 99, 111, 39, 66, 93}, ""},
+  };
+  for (const Case& c : cases) {
+    const TStartTablesPreview p = PreviewStartTables(c.tables, c.players, c.elim);
+    for (size_t r = 0; r < kPreviewRounds; ++r) {
+      EXPECT_EQ(p.LastTable[r], r < c.shown.size() ? c.shown[r] : 0) << c.players << "/" << c.elim << " row " << r;
+    }
+    EXPECT_EQ(p.SemiLabel, c.semi);
+  }
+}
+
+TEST(StartTablesTest, TheCommandIsIgnoredOnceSignupsCloseAndOkRenumbersAndSaves) {
+  test::TEngineHost h;
+  const size_t before = h.LogLines().size();
+  EXPECT_TRUE(DefaultStartTablesClick(h.T));
+  EXPECT_EQ(h.LogLines().back(), "Menu: Format/Options/Default start tables");
+  h.Files.Files.erase("cup.vkr");
+  ApplyStartTables(h.T, TPointsList{0, 151, 7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2});
+  EXPECT_EQ(h.T.StartTables, L("1,150,7,1,1,1,1,1,1,1,1,1,1,1,2"));
+  EXPECT_EQ(h.LogLines()[before + 1], "    -> Starting tables are: 1,150,7,1,1,1,1,1,1,1,1,1,1,1,2");
+  EXPECT_EQ(h.Files.Files.count("cup.vkr"), 1u);  // saved
+
+  test::TFakeSettings settings;
+  SetDefaultStartTables(h.T, L("3,0"), settings);
+  EXPECT_EQ(h.T.Format.DefaultStartTables[1], 1);
+  EXPECT_EQ(settings.ReadString("Default Start Tables"), "3,1,1,1,1,1,1,1,1,1,1,1,1,1,1");
+
+  h.AddPlayers(8);
+  h.Close();
+  const size_t closed = h.LogLines().size();
+  EXPECT_FALSE(DefaultStartTablesClick(h.T));
+  EXPECT_EQ(h.LogLines().size(), closed);
+}
+
+TEST(PlayerPointsDraftTest, GridCellsTakeDigitsOnlyAndCountBadTextAsZero) {
+  for (char key : std::string("0123456789\b\t\r")) EXPECT_TRUE(GridKeyAccepted(key)) << int(key);
+  for (char key : std::string("-+ a.,\x95")) EXPECT_FALSE(GridKeyAccepted(key)) << key;
+  struct Case {
+    const char* text;
+    int32_t value;
+  } cells[] = {{"12", 12}, {"", 0}, {"1x", 0}, {"99999999999", 0}, {" 5", 0}, {"007", 7}};
+  for (const Case& c : cells) EXPECT_EQ(CellValue(c.text), c.value) << c.text;
+}
+
+TEST(PlayerPointsDraftTest, TheBoxWritesWholeColumnsAndOpensCheckedOnlyForFlatLists) {
+  TPlayerPointsSettings s;
+  s.Win.fill(2);
+  s.Bye.fill(1);
+  s.Lose.fill(0);
+  TPlayerPointsDraft d = DraftOfPlayerPoints(s);
+  EXPECT_TRUE(d.SameForAll);
+  SetCell(d, ColumnBye, 3, "4");
+  EXPECT_EQ(d.Columns[ColumnBye], L("4,4,4,4,4,4,4,4,4,4,4,4,4,4,4"));
+  s.Win[14] = 17;
+  d = DraftOfPlayerPoints(s);
+  EXPECT_FALSE(d.SameForAll);
+  SetCell(d, ColumnWin, 0, "3");
+  SetCell(d, ColumnLose, 15, "3");  // no such row
+  SetCell(d, 3, 0, "3");            // no such column
+  EXPECT_EQ(d.Columns[ColumnWin], L("3,2,2,2,2,2,2,2,2,2,2,2,2,2,17"));
+  SetSameForAll(d, true);
+  EXPECT_EQ(d.Columns[ColumnWin], L("3,3,3,3,3,3,3,3,3,3,3,3,3,3,3"));
+  EXPECT_EQ(d.Columns[ColumnLose], TPointsList{});
+}
+
+TEST(PlayerPointsDraftTest, PlacingsCarryTheirModeInTheSignAndAllValuesAreHeld) {
+  TPlayerPointsSettings s;
+  s.FirstPlace = -10;
+  s.SecondPlace = -5;
+  s.ThirdPlace = -2147483647 - 1;  // a hostile file's value must not overflow when shown
+  s.Host = 500;
+  s.FirstMatchWin = -4;
+  TPlayerPointsDraft d = DraftOfPlayerPoints(s);
+  EXPECT_TRUE(d.Exactly);
+  EXPECT_EQ(std::vector<int32_t>({d.First, d.Second, d.Third, d.Bonuses.Host, d.Bonuses.FirstMatchWin}),
+            std::vector<int32_t>({10, 5, 100, 100, 0}));
+  d.First = 250;
+  const TPlayerPointsSettings back = SettingsOfDraft(d);
+  EXPECT_EQ(std::vector<int32_t>({back.FirstPlace, back.SecondPlace, back.ThirdPlace}),
+            std::vector<int32_t>({-200, -5, -100}));
+  d.Exactly = false;
+  EXPECT_EQ(SettingsOfDraft(d).SecondPlace, 5);
+}
+
+TEST(PlayerPointsDraftTest, OkLogsRecomputesAndSaves) {
+  test::TEngineHost h;
+  PlayerPointsClick(h.T);
+  EXPECT_EQ(h.LogLines().back(), "Menu: Format/Options/Player points");
+  TPlayerPointsDraft d = DraftOfPlayerPoints(h.T.Format.PlayerPoints);
+  d.Exactly = true;
+  d.First = 10;
+  d.Bonuses.WinOfWin = 3;
+  SetCell(d, ColumnWin, 2, "6");
+  ApplyPlayerPoints(h.T, d);
+  EXPECT_EQ(h.T.Format.PlayerPoints.FirstPlace, -10);
+  TReloaded file(h);
+  EXPECT_EQ(file.T.Format.PlayerPoints.FirstPlace, -10);
+  EXPECT_EQ(file.T.Format.PlayerPoints.WinOfWin, 3);
+  EXPECT_EQ(file.T.Format.PlayerPoints.Win[2], 6);
+}
+
+}  // namespace
+}  // namespace vkr
