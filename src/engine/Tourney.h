@@ -26,7 +26,6 @@ class TClockPort;
 class TClipboardPort;
 class TFileSystemPort;
 class TWindowSystemPort;
-class TSettingsPort;
 class TTimeZonePort;
 
 struct TPorts {
@@ -36,7 +35,6 @@ struct TPorts {
   TFileSystemPort* Files = nullptr;
   TWindowSystemPort* Windows = nullptr;  // none: no lobby window can be found
   TTimeZonePort* TimeZones = nullptr;    // none: the extra clocks show local time
-  TSettingsPort* Settings = nullptr;      // none: values written at once are not remembered
 };
 
 // Menu options the engine reads.

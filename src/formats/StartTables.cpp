@@ -66,11 +66,9 @@ void ApplyStartTables(TTourney& t, const TPointsList& tables) {
   SaveTournament(t);
 }
 
-void SetDefaultStartTables(TTourney& t, const TPointsList& tables) {
+void SetDefaultStartTables(TTourney& t, const TPointsList& tables, TSettingsPort& settings) {
   t.Format.DefaultStartTables = HeldTables(tables);
-  if (t.Ports.Settings != nullptr) {
-    t.Ports.Settings->WriteString("Default Start Tables", ListToText(t.Format.DefaultStartTables));
-  }
+  settings.WriteString("Default Start Tables", ListToText(t.Format.DefaultStartTables));
 }
 
 }  // namespace vkr

@@ -10,6 +10,7 @@
 namespace vkr {
 
 struct TTourney;
+class TSettingsPort;
 
 constexpr int kPreviewRounds = 13;  // rounds 1..13; the semi-final and final are always shown
 
@@ -29,6 +30,6 @@ bool DefaultStartTablesClick(TTourney& t);
 void ApplyStartTables(TTourney& t, const TPointsList& tables);
 // "Set as default": the remembered set for new tournaments and formats
 // without "Starting tables", written to the settings store at once.
-void SetDefaultStartTables(TTourney& t, const TPointsList& tables);
+void SetDefaultStartTables(TTourney& t, const TPointsList& tables, TSettingsPort& settings);
 
 }  // namespace vkr

@@ -14,6 +14,7 @@
 #include "formats/uDialogButtons.h"
 #include "formats/StartTables.h"
 #include "formats/uRoundFields.h"
+#include "qt/QtSettings.h"
 #include "qt/QtText.h"
 #include "ui/uConfirmDlg.h"
 
@@ -100,7 +101,8 @@ void TStartTablesForm::SetAsDefaultClick() {
   if (!AskYesNo(this, QStringLiteral("Are you sure you want to set these as the default starting tables?"), nullptr)) {
     return;
   }
-  SetDefaultStartTables(T, FTables);
+  TQtSettings settings;
+  SetDefaultStartTables(T, FTables, settings);
 }
 
 void ShowStartTablesDialog(QWidget* parent, TTourney& t) {

@@ -173,11 +173,9 @@ TEST(StartTablesTest, TheCommandIsIgnoredOnceSignupsCloseAndOkRenumbersAndSaves)
   EXPECT_EQ(h.LogLines()[before + 1], "    -> Starting tables are: 1,150,7,1,1,1,1,1,1,1,1,1,1,1,2");
   EXPECT_EQ(h.Files.Files.count("cup.vkr"), 1u);  // saved
 
-  SetDefaultStartTables(h.T, L("3,0"));  // no settings store: remembered for this run only
-  EXPECT_EQ(h.T.Format.DefaultStartTables[1], 1);
   test::TFakeSettings settings;
-  h.T.Ports.Settings = &settings;
-  SetDefaultStartTables(h.T, L("3,0"));
+  SetDefaultStartTables(h.T, L("3,0"), settings);
+  EXPECT_EQ(h.T.Format.DefaultStartTables[1], 1);
   EXPECT_EQ(settings.ReadString("Default Start Tables"), "3,1,1,1,1,1,1,1,1,1,1,1,1,1,1");
 
   h.AddPlayers(8);

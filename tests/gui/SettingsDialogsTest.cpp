@@ -20,7 +20,7 @@
 #include "formats/uMatchTimeLimits.h"
 #include "formats/uPlayerPoints.h"
 #include "formats/uStartTables.h"
-#include "fakes/FakeSettings.h"
+#include "qt/QtSettings.h"
 #include "support/TourneyHost.h"
 
 using namespace vkr;
@@ -125,8 +125,8 @@ class SettingsDialogsTest : public QObject {
 
   void StartTablesPreviewTheLastTablesAndSetAsDefaultAsksFirst() {
     test::TEngineHost h;
-    test::TFakeSettings settings;
-    h.T.Ports.Settings = &settings;
+    TQtSettings settings;
+    settings.WriteString("Default Start Tables", "none yet");
     TStartTablesForm form(h.T, h.T.StartTables, nullptr);
     Child<QSpinBox>(&form, "Table1Edit")->setValue(150);
     Child<QSpinBox>(&form, "PlayersEdit")->setValue(20);
@@ -141,13 +141,13 @@ class SettingsDialogsTest : public QObject {
       QCOMPARE(no.Seen, QStringList{QStringLiteral("Are you sure you want to set these as the default starting tables?")});
     }
     QCOMPARE(h.T.Format.DefaultStartTables[0], 50);
-    QVERIFY(!settings.ReadString("Default Start Tables"));
+    QCOMPARE(settings.ReadString("Default Start Tables").value_or(""), std::string("none yet"));
     {
       TBoxAnswerer yes(QMessageBox::Yes);
       Child<QPushButton>(&form, "SetAsDefaultButton")->click();
     }
     QCOMPARE(h.T.Format.DefaultStartTables[0], 150);
-    QCOMPARE(settings.ReadString("Default Start Tables").value_or("").substr(0, 4), std::string("150,"));
+    QCOMPARE(TQtSettings().ReadString("Default Start Tables").value_or("").substr(0, 4), std::string("150,"));
     Child<QSpinBox>(&form, "Table1Edit")->setValue(3);
     Child<QPushButton>(&form, "RestoreDefaultButton")->click();
     QCOMPARE(Child<QSpinBox>(&form, "Table1Edit")->value(), 150);
