@@ -1,9 +1,12 @@
 #include "posix/PosixFileSystem.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <string>
@@ -38,6 +41,19 @@ void SyncFolderOf(const std::string& path) {
   }
 }
 
+// The temporary files of a save: "NAME.tmp" and mkstemp's six letters or
+// digits, or "NAME.saving". A name of its own, so that nothing the user keeps
+// beside the file (a "cup.vkr.backup") is ever taken for one.
+std::string TemporaryTemplate(const std::string& path) { return path + ".tmpXXXXXX"; }
+
+bool IsTemporaryOf(const std::string& name, const std::string& own) {
+  if (name == own + ".saving") return true;
+  const std::string prefix = own + ".tmp";
+  if (name.size() != prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0) return false;
+  return std::all_of(name.begin() + static_cast<long>(prefix.size()), name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
 // Writes the whole content into an open file of oldSize bytes from its start
 // and cuts it there.
 bool Overwrite(int fd, off_t oldSize, std::string_view bytes, bool flush) {
@@ -64,7 +80,7 @@ int OpenTemporary(const std::string& path, const std::string& backup, std::strin
     if (fd >= 0) ::close(fd);
     ::unlink(temp.c_str());
   }
-  temp = path + ".XXXXXX";
+  temp = TemporaryTemplate(path);
   oldSize = 0;
   int fd = ::mkstemp(temp.data());
   if (fd >= 0 && ::fchmod(fd, 0644) != 0) {
@@ -128,7 +144,7 @@ static bool ReplaceWithTemporary(int fd, bool written, const std::string& temp, 
 }
 
 bool TPosixFileSystem::WriteFileAtomic(const std::string& path, std::string_view bytes, bool flush) {
-  std::string temp = path + ".XXXXXX";
+  std::string temp = TemporaryTemplate(path);
   int fd = ::mkstemp(temp.data());
   if (fd < 0) return false;
   bool ok = WriteAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && (!flush || ::fsync(fd) == 0);
@@ -144,6 +160,22 @@ bool TPosixFileSystem::WriteFileKeepingBackup(const std::string& path, const std
   // The backup is the file as it stands; a folder without hard links gets a copy.
   if (FileExists(path) && ::link(path.c_str(), backup.c_str()) != 0) CopyFile(path, backup);
   return ReplaceWithTemporary(fd, Overwrite(fd, oldSize, bytes, flush), temp, path, flush);
+}
+
+void TPosixFileSystem::RemoveLeftoverTemporaries(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const size_t sep = path.find_last_of('/');
+  const std::string own = sep == std::string::npos ? path : path.substr(sep + 1);
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    if (!IsTemporaryOf(entry->d_name, own)) continue;
+    const std::string leftover = folder + "/" + entry->d_name;
+    struct stat st {};
+    // Only plain files: never a folder or what a link points to.
+    if (::lstat(leftover.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(leftover.c_str());
+  }
+  ::closedir(dir);
 }
 
 bool TPosixFileSystem::CopyFile(const std::string& from, const std::string& to) {

@@ -16,6 +16,8 @@ class TPosixFileSystem : public TFileSystemPort {
   // it is renamed over the path: no data is copied and no blocks are freed.
   bool WriteFileKeepingBackup(const std::string& path, const std::string& backup, std::string_view bytes,
                               bool flush) override;
+  // NAME.tmpXXXXXX and NAME.saving.
+  void RemoveLeftoverTemporaries(const std::string& path) override;
   bool CopyFile(const std::string& from, const std::string& to) override;
   bool FileExists(const std::string& path) override;
   bool DeleteFile(const std::string& path) override;

@@ -26,17 +26,15 @@ void New(TScriptHost& h, const TCommandLine& line) {
   choice.CapNames = t.CapNames;
   choice.ShowPointsAtEnd = t.Options.ShowPointsAtEnd;
   choice.Host = HostDetailsOf(t);
-  int elim = -1;
   for (size_t i = 2; i <= line.Count(); ++i) {
     const std::string& w = line.Arg(i);
-    if (w == "elim=single") elim = ElimSingle;
-    else if (w == "elim=double") elim = ElimDouble;
-    else if (w == "elim=triple") elim = ElimTriple;
+    if (w == "elim=single") choice.ElimFormat = ElimSingle;
+    else if (w == "elim=double") choice.ElimFormat = ElimDouble;
+    else if (w == "elim=triple") choice.ElimFormat = ElimTriple;
     else if (StartsWith(w, "teams=")) choice.TeamMode = ParseOnOff(w.substr(6));
     else throw TScriptError("unknown option '" + w + "'");
   }
   StartNewTourney(t, choice);
-  if (elim >= 0) SetElimFormat(t, elim);
 }
 
 void Clock(TScriptHost& h, const TCommandLine& line) {

@@ -3,6 +3,7 @@
 #include "cli/Dump.h"
 #include "base/Text.h"
 #include "cli/ScriptHost.h"
+#include "formats/FormatMenu.h"
 #include "storage/TournamentFile.h"
 
 namespace vkr::cli {
@@ -30,6 +31,9 @@ class TReadOnlyFiles : public TFileSystemPort {
 bool LoadReadOnly(TScriptHost& host, const std::string& path) {
   TReadOnlyFiles files(host.Files);
   host.T.Ports.Files = &files;
+  // As at the host window's start: the values an old file lacks (its player
+  // points) come from the built-in format.
+  RebuildFormatMenu(host.T, "Default");
   bool loaded = LoadTournament(host.T, path);
   host.T.Ports.Files = &host.Files;
   return loaded;

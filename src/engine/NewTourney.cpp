@@ -35,7 +35,8 @@ void StartNewTourney(TTourney& t, const TNewTourneyChoice& choice) {
   t.Format.HostUnscheduled = choice.HostUnscheduled;
   t.Format.CoHostUnscheduled = choice.CoHostUnscheduled;
   if (choice.UseStartTables) t.StartTables = choice.StartTables;
-  SetElimFormat(t, t.ElimFormat);
+  // The file written below already holds the chosen elimination type.
+  SetElimFormat(t, choice.ElimFormat >= ElimSingle && choice.ElimFormat <= ElimTriple ? choice.ElimFormat : t.ElimFormat);
   t.Ports.Screen->ControlsChanged();
   SaveTournament(t);
 }

@@ -19,6 +19,7 @@ struct TNewTourneyChoice {
   bool HostUnscheduled = false, CoHostUnscheduled = false;
   bool UseStartTables = false;  // take StartTables below instead of the format's
   TPointsList StartTables{};
+  int ElimFormat = -1;  // 0..2 in place of the format's elimination type; -1 keeps it
 };
 
 // The Start button of the new-tournament dialog.

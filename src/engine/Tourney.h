@@ -65,6 +65,7 @@ struct TStorageState {
   std::string FileName;  // the tournament file; empty: nothing is written
   bool SkipBackupOnNextSave = false;
   bool FlushOnSave = true;  // flush the tournament file to disk before renaming it
+  std::string TidiedName;   // the file name whose leftover temporary files are gone
 };
 
 struct TTourney {

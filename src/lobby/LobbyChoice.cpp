@@ -37,6 +37,7 @@ void Attach(TTourney& t, const TLobbyEntry& entry) {
 void SelectLobby(TTourney& t, const TLobbyEntry& entry) {
   Attach(t, entry);
   t.Lobby.LobbyName = entry.Title;
+  t.Lobby.UntitledChoice = entry.Title.empty() ? entry.Handle : 0;
   CheckMenuEntry(t.Lobby, entry.Handle);
   if (!t.SignupsClosed) {
     const int32_t count = IsLobbyWindowKind(t, entry.Handle) ? kLobbyWindowTables : kLobbyTables;
@@ -53,6 +54,7 @@ void DisableLobby(TTourney& t) {
   lobby.FParentLobbyWnd = 0;
   lobby.FLobbyEditWnd = 0;
   lobby.LobbyName.clear();
+  lobby.UntitledChoice = 0;
   for (TLobbyMenuEntry& entry : lobby.Menu) entry.Checked = false;
   lobby.DisabledChecked = true;
   t.LobbyTableCount = kLobbyTables;
@@ -62,6 +64,7 @@ void DisableLobby(TTourney& t) {
 void RefreshLobbyMenu(TTourney& t) {
   TLobbyState& lobby = t.Lobby;
   lobby.Menu.clear();
+  lobby.UntitledChoice = 0;
   bool matched = false;
   for (const TLobbyEntry& found : EnumerateLobbies(t)) {
     lobby.Menu.push_back(TLobbyMenuEntry{found, false});
@@ -80,7 +83,8 @@ void ReattachLobby(TTourney& t) {
   TLobbyState& lobby = t.Lobby;
   if (lobby.DisabledChecked) return;
   for (const TLobbyEntry& found : EnumerateLobbies(t)) {
-    if (!NamesLobby(found.Title, lobby.LobbyName)) continue;
+    const bool chosen = lobby.UntitledChoice != 0 && found.Handle == lobby.UntitledChoice;
+    if (!chosen && !NamesLobby(found.Title, lobby.LobbyName)) continue;
     Attach(t, found);
     return;
   }

@@ -24,6 +24,9 @@ struct TLobbyState {
   TWindowHandle FParentLobbyWnd = 0;
   TWindowHandle FLobbyEditWnd = 0;
   std::string LobbyName;
+  // An untitled lobby the host chose from the submenu: no name can find it
+  // again, so the tick keeps it by its window. 0 after a refresh or a load.
+  TWindowHandle UntitledChoice = 0;
   // The lobby submenu: one entry per lobby window, in list order, followed by
   // the fixed "&Disabled" radio item.
   std::vector<TLobbyMenuEntry> Menu;

@@ -24,6 +24,9 @@ class TFileSystemPort {
     CopyFile(path, backup);
     return WriteFileAtomic(path, bytes, flush);
   }
+  // Removes the temporary files that an interrupted WriteFileAtomic or
+  // WriteFileKeepingBackup of path left in its folder (nothing else).
+  virtual void RemoveLeftoverTemporaries(const std::string& path) { (void)path; }
   virtual bool CopyFile(const std::string& from, const std::string& to) = 0;
   virtual bool FileExists(const std::string& path) = 0;
   virtual bool DeleteFile(const std::string& path) = 0;

@@ -167,6 +167,7 @@ void ApplyTournament(TTourney& t, const TTourneyImage& im, const std::string& op
   SetFinalistLabels(t);
 
   t.Lobby.LobbyName = im.LobbyName;
+  t.Lobby.UntitledChoice = 0;
   t.Lobby.DisabledChecked = false;
   ReattachLobby(t);
   t.Ports.Screen->ControlsChanged();

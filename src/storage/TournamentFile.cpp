@@ -20,6 +20,14 @@ void ShowLoadError(TTourney& t, const std::string& reason) {
   t.Storage.SkipBackupOnNextSave = true;
 }
 
+// A save interrupted by a crash leaves its temporary files beside the file
+// and its backup; the first save under a name and every opening remove them.
+void RemoveLeftovers(TTourney& t, const std::string& name) {
+  t.Ports.Files->RemoveLeftoverTemporaries(name);
+  t.Ports.Files->RemoveLeftoverTemporaries(BackupName(name));
+  t.Storage.TidiedName = name;
+}
+
 }  // namespace
 
 void SaveTournament(TTourney& t) {
@@ -27,6 +35,7 @@ void SaveTournament(TTourney& t) {
   const std::string& name = t.Storage.FileName;
   if (name.empty()) return;
   const std::string bytes = WriteTournamentImage(CaptureTournament(t));
+  if (t.Storage.TidiedName != name) RemoveLeftovers(t, name);
   TFileSystemPort& files = *t.Ports.Files;
   const std::string backup = BackupName(name);
   // A tournament saved under a backup's name has no backup of its own.
@@ -56,6 +65,7 @@ bool LoadTournament(TTourney& t, const std::string& name) {
     return false;
   }
   ApplyTournament(t, image, name);
+  RemoveLeftovers(t, t.Storage.FileName);
   return true;
 }
 

@@ -104,14 +104,23 @@ TEST_F(LobbyChoiceTest, RefreshWhileClosedDisablesForGood) {
   EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
 }
 
-TEST_F(LobbyChoiceTest, NoLobbyNameNeverPicksAnUntitledWindow) {
-  Host.Sim.OpenLobby("", "ZoneLobbyClientWnd");
+// No name finds an untitled window: it stays attached only while the
+// host's own choice of it stands.
+TEST_F(LobbyChoiceTest, AnUntitledWindowStaysAttachedOnlyWhenChosen) {
+  const TSimLobbyWindows untitled = Host.Sim.OpenLobby("", "ZoneLobbyClientWnd");
   Lobby.DisabledChecked = false;  // as after loading a file without a lobby
   ReattachLobby(Host.T);
   EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
   RefreshLobbyMenu(Host.T);
   EXPECT_TRUE(Lobby.DisabledChecked);
   EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
+
+  Choose("");
+  ReattachLobby(Host.T);  // the next tick
+  EXPECT_EQ(Lobby.FParentLobbyWnd, untitled.Lobby);
+  EXPECT_EQ(Lobby.FLobbyEditWnd, untitled.ChatBox);
+  RefreshLobbyMenu(Host.T);
+  EXPECT_TRUE(Lobby.DisabledChecked);
 }
 
 TEST_F(LobbyChoiceTest, LoserAutoPostItemNeedsAChatBoxAndNoPreview) {

@@ -6,7 +6,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "fakes/FakePorts.h"
 #include "posix/PosixFileSystem.h"
+#include "storage/TournamentFile.h"
+#include "support/TourneyHost.h"
 
 namespace vkr {
 namespace {
@@ -47,6 +50,32 @@ TEST(PosixSaveWithBackup, KeepsThePreviousContentWithoutTouchingOtherNames) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3) << "no temporary file left";
 
   EXPECT_FALSE(files.WriteFileKeepingBackup(folder / "missing/t.vkr", folder / "missing/t.~vkr", "x", false));
+  fs::remove_all(folder);
+}
+
+// Temporary files an interrupted save left behind go at the next save under
+// that name and at the next opening; the user's own files beside them stay.
+TEST(PosixSaveWithBackup, TheNextSaveOrOpeningRemovesLeftoverTemporaryFiles) {
+  const fs::path folder = fs::temp_directory_path() / "vkr-posix-leftovers";
+  fs::remove_all(folder);
+  fs::create_directories(folder / "t.vkr.tmpDir123");
+  const char* const leftovers[] = {"t.vkr.tmpA1b2C3", "t.vkr.saving", "t.~vkr.tmpZz9yY8"};
+  const char* const kept[] = {"t.vkr.backup", "t.vkr.tmpA1b2C", "u.vkr.tmpA1b2C3", "t.vkr.tmpDir123"};
+  TPosixFileSystem files;
+  for (const bool open : {false, true}) {
+    for (const char* name : leftovers) std::ofstream(folder / name) << "partial";
+    for (const char* name : kept) std::ofstream(folder / name) << "mine";
+    test::TTestHost host;
+    host.T.Ports.Files = &files;
+    if (open) {
+      ASSERT_TRUE(LoadTournament(host.T, (folder / "t.vkr").string()));
+    } else {
+      test::StartTourney(host.T, (folder / "other.vkr").string(), ElimSingle);
+      SaveTournamentAs(host.T, (folder / "t.vkr").string());
+    }
+    for (const char* name : leftovers) EXPECT_FALSE(fs::exists(folder / name)) << name << (open ? " open" : " save");
+    for (const char* name : kept) EXPECT_TRUE(fs::exists(folder / name)) << name << (open ? " open" : " save");
+  }
   fs::remove_all(folder);
 }
 

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
+#include "cli/FileInspect.h"
 #include "engine/Tourney.h"
 #include "storage/ByteStream.h"
 #include "support/TourneyHost.h"
@@ -123,6 +127,21 @@ TEST(OldTournamentFiles, Versions3To6AreConvertedOnReading) {
   TLoaded single(LegacyFile(4, ElimSingle));
   ASSERT_TRUE(single.Ok) << "a single-elimination file has no one-loss rounds";
   EXPECT_EQ(single.T().ElimFormat, ElimSingle);
+}
+
+// Without a host window's format the command line reads the player points an
+// old file lacks from the built-in format, as a scripted open does.
+TEST(OldTournamentFiles, DumpAndPointsReportScoreWithTheBuiltInPlayerPoints) {
+  const std::string path = (std::filesystem::temp_directory_path() / "vkr-old-points.vkr").string();
+  for (int version : {3, 4, 5}) {
+    std::ofstream(path, std::ios::binary) << LegacyFile(version);
+    std::ostringstream dump, report, err;
+    ASSERT_EQ(cli::DumpTournamentFile(path, dump, err), 0) << err.str();
+    EXPECT_NE(dump.str().find("\"points\":2,\"slots\":[[0,0,0,0],"), std::string::npos) << version;  // Ann won
+    ASSERT_EQ(cli::ReportTournamentFile(TReportKind::PointsSummary, path, "-", report, err), 0) << err.str();
+    EXPECT_NE(report.str().find("START POINTS\r\nAnn 2\r\nDee 2\r\nSTOP POINTS"), std::string::npos) << version;
+  }
+  std::filesystem::remove(path);
 }
 
 TEST(OldTournamentFiles, OutOfRangeMatchPointsAndPlayerCountsAreRefused) {
