@@ -10,7 +10,7 @@
 
 #include "engine/Tourney.h"
 #include "fakes/FakePorts.h"
-#include "posix/PosixFileSystem.h"
+#include "native/NativePorts.h"
 #include "storage/ActionLog.h"
 #include "storage/TournamentFile.h"
 #include "storage/TournamentImage.h"
@@ -51,7 +51,7 @@ double MedianMicros(int runs, Action action) {
 // A host whose files are real files in the current folder.
 struct TRealHost {
   TTestHost Host;
-  TPosixFileSystem Files;
+  TNativeFileSystem Files;
   explicit TRealHost(bool flush) {
     Files.WriteThrough = flush;
     Host.T.Ports.Files = &Files;

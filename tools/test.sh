@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything, and runs every test: the core
 # tests and scenario scripts (plain and under AddressSanitizer and
-# UndefinedBehaviorSanitizer), the Win32 adapter's cross-compile check and the
-# loader's fuzz corpus.
+# UndefinedBehaviorSanitizer), the Windows build under Wine and the loader's
+# fuzz corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh test

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <ctime>
 
-#include "base/Text.h"
+#include "timing/UsTimeFormats.h"
 
 namespace vkr {
 namespace {
@@ -12,14 +12,6 @@ namespace {
 TDateTime FromTm(const std::tm& tm, long nanos) {
   return EncodeDateTime(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec,
                         static_cast<int>(nanos / 1000000));
-}
-
-std::string TwelveHour(TDateTime value, bool seconds) {
-  TDateParts p = DecodeDateTime(value);
-  int hour = p.Hour % 12 == 0 ? 12 : p.Hour % 12;
-  const char* half = p.Hour < 12 ? "AM" : "PM";
-  if (seconds) return Sprintf("%d:%02d:%02d %s", hour, p.Minute, p.Second, half);
-  return Sprintf("%d:%02d %s", hour, p.Minute, half);
 }
 
 }  // namespace
@@ -51,9 +43,5 @@ void TSystemClock::DelayWithMessages(uint32_t ms) {
   while (nanosleep(&ts, &ts) != 0 && errno == EINTR) {
   }
 }
-
-std::string UsShortTime(TDateTime value) { return TwelveHour(value, false); }
-std::string UsShortDate(TDateTime value) { return FormatDateTime("m/d/yyyy", value); }
-std::string UsLongTime(TDateTime value) { return TwelveHour(value, true); }
 
 }  // namespace vkr

@@ -15,9 +15,4 @@ class TSystemClock : public TClockPort {
   void DelayWithMessages(uint32_t ms) override;
 };
 
-// The host formats both clocks use: "h:mm AM", "M/D/YYYY", "h:mm:ss AM".
-std::string UsShortTime(TDateTime value);
-std::string UsShortDate(TDateTime value);
-std::string UsLongTime(TDateTime value);
-
 }  // namespace vkr

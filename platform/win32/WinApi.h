@@ -9,6 +9,10 @@
 #define WIN32_LEAN_AND_MEAN 1
 #endif
 #include <windows.h>
+// The file system port's method names, not these macros of the A and W
+// functions, which are called by their full names.
+#undef CopyFile
+#undef DeleteFile
 
 #include <cstdint>
 

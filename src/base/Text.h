@@ -7,8 +7,13 @@
 
 namespace vkr {
 
-// printf-style formatting into a std::string.
+// printf-style formatting into a std::string. Windows builds use the C99
+// printf of mingw-w64, which the compiler checks as gnu_printf.
+#ifdef __MINGW32__
+std::string Sprintf(const char* pattern, ...) __attribute__((format(gnu_printf, 1, 2)));
+#else
 std::string Sprintf(const char* pattern, ...) __attribute__((format(printf, 1, 2)));
+#endif
 
 // Upper case by the Windows ANSI rules of code page 1252 (letters with accents too).
 char UpperAnsiChar(char c);

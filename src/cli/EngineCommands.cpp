@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 #include "cli/Dump.h"
 #include "cli/ScriptHost.h"
+#include "cli/StreamPath.h"
 #include "engine/NewTourney.h"
 #include "engine/Results.h"
 #include "engine/SignUp.h"
@@ -97,7 +98,7 @@ void Dump(TScriptHost& h, const TCommandLine& line) {
     h.Out << json;
     return;
   }
-  std::ofstream file(line.Arg(1), std::ios::binary);
+  std::ofstream file(StreamPath(line.Arg(1)), std::ios::binary);
   file << json;
   if (!file) throw TScriptError("cannot write " + line.Arg(1));
 }

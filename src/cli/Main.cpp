@@ -17,6 +17,7 @@
 #include "cli/PictureCommand.h"
 #include "cli/ScriptHost.h"
 #include "cli/ScriptRunner.h"
+#include "cli/StreamPath.h"
 
 namespace vkr::cli {
 namespace {
@@ -51,6 +52,8 @@ int Dump(const TArguments& args, TConsole& io);
 int Report(const TArguments& args, TConsole& io);
 int Picture(const TArguments& args, TConsole& io);
 
+// One entry per subcommand: the usage, `vkr NAME --help` and the dispatch
+// are all made from this table.
 const TSubcommand kSubcommands[] = {
     {"play", "SCRIPT", "run host commands from SCRIPT, one per line\n(- reads them from standard input)", 1, false,
      Play, ListScriptCommands},
@@ -154,9 +157,9 @@ int Play(const TArguments& args, TConsole& io) {
   if (io.OutIsTerminal) ShowLineBreaks(io.Out);
   if (path == "-") return RunScript(io.In, io.Out, io.Err);
   std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) return CannotRead(io, path, "it is a folder");
+  if (std::filesystem::is_directory(StreamPath(path), ignored)) return CannotRead(io, path, "it is a folder");
   errno = 0;
-  std::ifstream script(path, std::ios::binary);
+  std::ifstream script(StreamPath(path), std::ios::binary);
   if (!script) return CannotRead(io, path, errno != 0 ? std::strerror(errno) : "it cannot be opened");
   return RunScript(script, io.Out, io.Err);
 }

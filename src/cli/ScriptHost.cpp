@@ -41,7 +41,7 @@ void PrintLine(std::ostream& out, const std::string& prefix, const std::string& 
 }
 
 bool TScriptFiles::AppendWriteThrough(const std::string& path, std::string_view bytes) {
-  return TPosixFileSystem::AppendWriteThrough(path == ".log" && FFilesFolder ? *FFilesFolder + path : path, bytes);
+  return TNativeFileSystem::AppendWriteThrough(path == ".log" && FFilesFolder ? *FFilesFolder + path : path, bytes);
 }
 
 bool TScriptScreen::Confirm(const std::string& text, bool*) {

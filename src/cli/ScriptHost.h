@@ -11,11 +11,10 @@
 #include "engine/Tourney.h"
 #include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
+#include "native/NativePorts.h"
 #include "posix/BuiltInTimeZones.h"
-#include "posix/PosixFileSystem.h"
-#include "posix/SystemClock.h"
-#include "posix/TempFolder.h"
 #include "sim/SimLobby.h"
+#include "timing/UsTimeFormats.h"
 
 namespace vkr::cli {
 
@@ -75,7 +74,7 @@ class TScriptClock : public TClockPort {
   void DelayWithMessages(uint32_t ms) override { Wait(ms / 1000.0); }
 
  private:
-  TSystemClock FReal;
+  TNativeClock FReal;
   bool FFixed = false;
   TDateTime FNow = 0;
   uint64_t FTicks = 0;
@@ -84,7 +83,7 @@ class TScriptClock : public TClockPort {
 // Real files, except that lines logged before a tournament file is named
 // (".log" in the current folder) go to the folder for files instead: a run
 // that never opened or created a tournament leaves nothing where it started.
-class TScriptFiles : public TPosixFileSystem {
+class TScriptFiles : public TNativeFileSystem {
  public:
   void SetFilesFolder(const std::string* folder) { FFilesFolder = folder; }
   bool AppendWriteThrough(const std::string& path, std::string_view bytes) override;
@@ -107,7 +106,7 @@ struct TScriptHost {
   TBuiltInTimeZones Zones;
   TSimLobby Lobby;  // prints "chatbox[TITLE]: " for each paste, "chat[TITLE]: " for each line sent
   // The folder for files unless the script names one: nothing of the user's is touched.
-  TTempFolder FilesTemp;
+  TNativeTempFolder FilesTemp;
   TTourney T;
   // Formats a script composes before writing them as the store.
   std::vector<TFormat> FormatDraft;

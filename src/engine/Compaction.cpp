@@ -63,4 +63,19 @@ void RemoveASpot(TTourney& t, int bracket, int k) {
   RelocatePlayer(t, k, round.HasByeTable ? n - 2 : n - 1, entry, last);
 }
 
+void PullInStragglers(TTourney& t) {
+  for (int b = 0; b <= t.ElimFormat && b < kBrackets; ++b) {
+    for (int r = 0; r < kRounds; ++r) {
+      const int n = t.Model.Round(b, r).TableCount;
+      for (int i = n; i < kTablesPerRound && n > 0; ++i) {
+        const TTableRef ref = TTableRef::Of(b, r, i);
+        for (int s = 0; s < 2; ++s) {
+          const int16_t entry = t.Model.Table(ref).Seat[static_cast<size_t>(s)];
+          if (entry != kNoEntry && t.Model.Table(ref).Result == 0) RelocatePlayer(t, r, n - 1, entry, ref);
+        }
+      }
+    }
+  }
+}
+
 }  // namespace vkr

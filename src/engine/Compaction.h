@@ -11,6 +11,9 @@ void RemoveASpot(TTourney& t, int bracket, int k);
 // Seats the entry at the first table from startIndex down to 0 of its
 // table's round with a free seat; false when it found none and stayed.
 bool RelocatePlayer(TTourney& t, int k, int startIndex, int entry, TTableRef from);
+// After a round shrank, brings every waiting entry seated beyond its round's
+// tables back into a free seat of the round.
+void PullInStragglers(TTourney& t);
 // The slot in which the entry holds this table, or -1.
 int SlotHolding(const TTourney& t, int entry, TTableRef table);
 

@@ -7,8 +7,8 @@
 namespace vkr {
 namespace {
 
-// Someone still waits for a match, every waiting entry sits in a round that
-// has a tab, every bracket still has its final, and the grand final is still
+// Someone still waits for a match, every waiting entry sits at a table of a
+// round that has a tab, every bracket still has its final, and the grand final is still
 // to be played.
 bool Playable(const TTourney& t) {
   const TModel& m = t.Model;
@@ -24,7 +24,7 @@ bool Playable(const TTourney& t) {
     if (k < 0) continue;
     const TTableRef ref = p.Tables[static_cast<size_t>(k)];
     if (m.Table(ref).Result != 0) continue;
-    if (ref.Round > LastTabRound(t, ref.Bracket)) return false;
+    if (ref.Round > LastTabRound(t, ref.Bracket) || ref.Index >= m.Round(ref.Bracket, ref.Round).TableCount) return false;
     ++waiting;
   }
   return waiting > 0;

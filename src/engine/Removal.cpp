@@ -51,6 +51,7 @@ void LeaveTable(TTourney& t, int entry, int k) {
     }
   }
   UpdateFullTableCount(t);
+  PullInStragglers(t);
   UpdateBracketTabs(t);
 }
 
@@ -62,6 +63,7 @@ void Abandon(TTourney& t, const TWinButton& s) {
   t.Model.SetFinishTime(ref, t.Ports.Clock->Now());
   for (int b = s.Bracket; b <= std::min(s.Bracket + 1, static_cast<int>(TwoLoss)); ++b) RemoveASpot(t, b, s.Round + 1);
   UpdateFullTableCount(t);
+  PullInStragglers(t);
 }
 
 void Refuse(TTourney& t, const std::string& who) {

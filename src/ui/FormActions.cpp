@@ -29,9 +29,11 @@ QAction* TTarnwickForm::AddItem(QMenu* menu, const char* objectName, const char*
   auto* action = new QAction(QString::fromLatin1(caption), this);
   action->setObjectName(QString::fromLatin1(objectName));
   if (slot) {
-    connect(action, &QAction::triggered, this, [this, slot] {
+    connect(action, &QAction::triggered, this, [this, action, slot] {
       slot();
       UpdateActions();
+      // Options are the check-mark items: each change is remembered at once.
+      if (action->isCheckable()) SaveSettings();
     });
   } else {
     action->setEnabled(false);

@@ -16,6 +16,7 @@
 #include "lobby/LobbyChoice.h"
 #include "messages/MacroControls.h"
 #include "qt/QtText.h"
+#include "storage/SettingsPort.h"
 #include "storage/TournamentFile.h"
 #include "timing/TimerTick.h"
 #include "timing/ZoneClocks.h"
@@ -85,6 +86,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   CreateActions();
   CreateTimingMenus();
   CreateToolBars();
+  ConnectPlayerListItems();
 
   FRefreshTimer = new QTimer(this);
   FRefreshTimer->setSingleShot(true);

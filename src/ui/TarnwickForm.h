@@ -16,9 +16,11 @@
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
 #include "qt/QtTimeZones.h"
+#include "storage/Settings.h"
 #include "ui/BracketArrangement.h"
 
 class QAction;
+class QCloseEvent;
 class QActionGroup;
 class QMenu;
 class QSplitter;
@@ -32,6 +34,7 @@ class TPlayerPanel;
 class TBottomPanel;
 class TStatusPanels;
 class TWindowSystemPort;
+class TSettingsPort;
 
 class TTarnwickForm : public QMainWindow, public TScreenPort {
   Q_OBJECT
@@ -55,6 +58,10 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TStatusPanels* StatusPanels() const { return FStatus; }
   QSplitter* BracketsSplitter() const { return FSplitter; }
   const TArrangement& Arrangement() const { return FArrangement; }
+  // Start-up: reads the settings from the store, which the window then keeps
+  // and writes after every option change and at exit.
+  void LoadSettings(std::unique_ptr<TSettingsPort> store);
+  void SaveSettings();
   // The one-second timer's work: clocks, boots, time labels, the lobby.
   void TimerTick();
 
@@ -74,6 +81,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Actions and menus (FormActions.cpp).
@@ -83,6 +91,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
                         std::function<void()> after = {});
   void CreateToolBars();
   void CreateTimingMenus();
+  void ConnectPlayerListItems();
   void UpdateActions();
   // Menus built from the tournament's data (FormMenus.cpp).
   void RebuildFormatEntries();
@@ -116,6 +125,8 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TPosixFileSystem FFiles;
   TQtTimeZones FTimeZones;
   TTourney T;
+  std::unique_ptr<TSettingsPort> FSettingsStore;
+  TSettings FSettings;
 
   std::array<TBracketView*, 3> FViews{};
   QSplitter* FSplitter = nullptr;

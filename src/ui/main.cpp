@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "qt/QtSettings.h"
 #include "ui/DemoEvening.h"
 #include "ui/SimLobbyWindow.h"
 #include "ui/TarnwickForm.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   const QString demo = TakeOption(args, QStringLiteral("--demo"));
   const QString screenshot = TakeOption(args, QStringLiteral("--screenshot"));
   vkr::TTarnwickForm form;
+  form.LoadSettings(std::make_unique<vkr::TQtSettings>());
   std::unique_ptr<vkr::TSimLobbyWindow> lobby;
   if (simLobby) {
     lobby = std::make_unique<vkr::TSimLobbyWindow>(QStringLiteral("Velmar Lobby"));

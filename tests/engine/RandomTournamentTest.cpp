@@ -215,5 +215,24 @@ TEST(RandomTournaments, BootsMixedIntoTheClicks) {
   EXPECT_GT(timeOuts, 10);
 }
 
+TEST(RandomTournaments, PlayerCorrectionsAmongTheClicks) {
+  const int sizes[] = {8, 9, 13, 16, 17, 24, 33, 64, 100, 129};
+  uint64_t seed = 300;
+  int corrections = 0;
+  for (int format = ElimSingle; format <= ElimTriple; ++format) {
+    for (int entries : sizes) {
+      TRandomPlan plan;
+      plan.Entries = entries;
+      plan.Format = format;
+      plan.Teams = entries % 4 == 1;
+      plan.PlayerCorrections = true;
+      plan.Seed = seed++;
+      PlayAndCheck(plan, nullptr, &corrections);
+      if (testing::Test::HasFatalFailure()) return;
+    }
+  }
+  EXPECT_GT(corrections, 100) << "the corrections must really be made";
+}
+
 }  // namespace
 }  // namespace vkr::test

@@ -16,6 +16,63 @@ bool TRandomTournament::Removed(int entry) const {
   return std::find(FRemoved.begin(), FRemoved.end(), entry) != FRemoved.end();
 }
 
+namespace {
+
+// An entry alone at a table that is not the bye table, whom no opponent can
+// reach any more: no match with entries is undecided in an earlier round. The
+// grand final (and in triple elimination the one-loss bracket's last table)
+// is reached from later rounds of the other brackets, so there no match may
+// be undecided anywhere.
+bool Stranded(const TTourney& t, const TWinButton& lone) {
+  const TModel& m = t.Model;
+  const bool reachedLater = (lone.Bracket == Winners && lone.Round == m.GrandFinalRound()) ||
+                            (t.ElimFormat == ElimTriple && lone.Bracket == OneLoss && lone.Round == m.OneLossLastRound());
+  for (int b = 0; b <= t.ElimFormat; ++b) {
+    for (int r = 0; r < kRounds && (reachedLater || r < lone.Round); ++r) {
+      const TRound& round = m.Round(b, r);
+      for (int i = 0; i < round.TableCount && i < kTablesPerRound; ++i) {
+        const TTable& table = round.Tables[static_cast<size_t>(i)];
+        const bool itself = b == lone.Bracket && r == lone.Round && i == lone.TableIndex;
+        if (!itself && table.Result == 0 && (table.SeatTaken(0) || table.SeatTaken(1))) return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+// A host seats such an entry with another lone entry of its round, or else
+// gives it its bye, before any later match.
+bool TRandomTournament::ChooseStrandedBye(TClick& click) {
+  for (int b = 0; b <= FT.ElimFormat; ++b) {
+    for (int r = b; r <= LastTabRound(FT, b) && r < kRounds; ++r) {
+      const TRound& round = FT.Model.Round(b, r);
+      std::vector<TWinButton> lone;
+      bool stranded = false;
+      for (int i = 0; i < round.TableCount && i < kTablesPerRound; ++i) {
+        const TTable& table = round.Tables[static_cast<size_t>(i)];
+        if (table.Result != 0 || table.SeatTaken(0) == table.SeatTaken(1)) continue;
+        lone.push_back(TWinButton{b, r, i, table.SeatTaken(0) ? 0 : 1});
+        const bool byeTable = round.HasByeTable && i == round.TableCount - 1;
+        stranded |= !byeTable && Stranded(FT, lone.back());
+      }
+      if (!stranded) continue;
+      click.Button = lone.back();
+      if (lone.size() >= 2) {
+        click.Kind = TClickKind::Reassign;
+        click.NextRound = false;
+        click.Table = round.Tables[static_cast<size_t>(lone.front().TableIndex)].Number;
+      } else {
+        click.Kind = TClickKind::Win;
+        click.ForcedBye = true;
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
 bool TRandomTournament::ChoosePlayerCorrection(TClick& click) {
   std::vector<TWinButton> seats;
   for (int b = 0; b <= FT.ElimFormat; ++b) {
@@ -60,7 +117,8 @@ void TRandomTournament::PerformPlayerCorrection(const TClick& click) {
     bool next = click.NextRound ? d.NextEnabled : !d.SameEnabled;
     const std::vector<std::string>& items = next ? d.NextRound : d.SameRound;
     if (!items.empty() && (next ? d.NextEnabled : d.SameEnabled)) {
-      const int32_t table = std::atoi(items[static_cast<size_t>(click.Item) % items.size()].c_str());
+      int32_t table = std::atoi(items[static_cast<size_t>(click.Item) % items.size()].c_str());
+      if (click.Table != 0) table = click.Table;
       done = ReassignPlayer(FT, d, next, table);
     }
   }

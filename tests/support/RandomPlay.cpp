@@ -101,6 +101,7 @@ bool TRandomTournament::ChooseRelease(TClick& click) {
 bool TRandomTournament::Choose(TClick& click) {
   if (Finished()) return false;
   click = TClick{};
+  if (FPlan.PlayerCorrections && ChooseStrandedBye(click)) return true;
   if (FPlan.PlayerCorrections && FT.SignupsClosed && FRandom.Below(100) < 6 && ChoosePlayerCorrection(click)) {
     return true;
   }

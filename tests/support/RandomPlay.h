@@ -40,6 +40,7 @@ struct TClick {
   bool ForcedBye = false;
   bool NextRound = false;  // reassign: the next-round choice
   int Item = 0;            // reassign: the item of the list, modulo its length
+  int32_t Table = 0;       // reassign: the table to choose, when not 0
 };
 
 class TRandomTournament {
@@ -64,6 +65,7 @@ class TRandomTournament {
   bool ChooseWin(TClick& click);
   bool ChooseRelease(TClick& click);
   bool ChoosePlayerCorrection(TClick& click);
+  bool ChooseStrandedBye(TClick& click);
   void PerformPlayerCorrection(const TClick& click);
   TTourney& FT;
   TRandomPlan FPlan;

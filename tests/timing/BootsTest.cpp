@@ -140,6 +140,22 @@ TEST(Boots, AResultEndsTheBootAndResetsTheCountOnAssign) {
   }
 }
 
+TEST(Boots, UndoingAWinDespiteATimeOutBringsTheMarkBack) {
+  TBootHost h;
+  h.Boot(0, 0);
+  h.Seconds(421);
+  ASSERT_TRUE(h.P("Anna").BootedTooLong);
+  h.Mark();
+  h.Win(Winners, 0, 0, 0);
+  EXPECT_EQ(h.Events().front(),
+            "ask: The player you just assigned a win to had booted too long.\r\nAre you sure you want to give them "
+            "the win? -> yes");
+  EXPECT_FALSE(h.P("Anna").BootedTooLong);
+  UndoClick(h.T);
+  EXPECT_TRUE(h.P("Anna").BootedTooLong);
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 0);
+}
+
 TEST(Boots, AnUndoneBootIsTimedNoMore) {
   TBootHost h;
   h.Win(Winners, 0, 0, 0);

@@ -1,5 +1,6 @@
-// The time-zone dialog over fixed zones, and the zones the system's database
-// gives under their Windows key names.
+// The timing's dialogs: the reminder switches, the time-zone dialog over
+// fixed zones; and the zones the system's database gives under their Windows
+// key names.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -9,12 +10,29 @@
 #include "fakes/FakePorts.h"
 #include "fakes/FakeTimeZones.h"
 #include "qt/QtTimeZones.h"
+#include "timing/uMatchTimeReminders.h"
 #include "timing/uTimeZones.h"
 
-class TimeZonesTest : public QObject {
+class TimingDialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void ReminderBoxesShowAndSetTheSwitches() {
+    vkr::TTimingState timing;
+    timing.RemindAt10 = true;
+    vkr::TMatchTimeRemindersDialog dialog(timing, nullptr);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Configure Match Reminders"));
+    const auto boxes = dialog.findChildren<QCheckBox*>();
+    QCOMPARE(boxes.size(), 3);
+    QCOMPARE(boxes.at(0)->text(), QStringLiteral("15 minutes to go"));
+    QVERIFY(!boxes.at(0)->isChecked() && boxes.at(1)->isChecked() && !boxes.at(2)->isChecked());
+    boxes.at(0)->setChecked(true);
+    boxes.at(1)->setChecked(false);
+    QVERIFY(!timing.RemindAt15);  // not before OK
+    dialog.Apply(timing);
+    QVERIFY(timing.RemindAt15 && !timing.RemindAt10 && !timing.RemindAt5);
+  }
+
   void DialogListsWestFirstShowsTheChosenZonesAndAppliesOk() {
     vkr::test::TTestHost host;
     vkr::test::TFakeTimeZones zones;
@@ -70,5 +88,5 @@ class TimeZonesTest : public QObject {
   }
 };
 
-QTEST_MAIN(TimeZonesTest)
-#include "TimeZonesTest.moc"
+QTEST_MAIN(TimingDialogsTest)
+#include "TimingDialogsTest.moc"

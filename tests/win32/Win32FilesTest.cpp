@@ -1,0 +1,114 @@
+// The Windows file adapter on real files in a folder with a non-ASCII name:
+// a whole tournament saved and reopened, the replacement with a backup, the
+// log lines and the reading limits.
+#include <gtest/gtest.h>
+
+#include "Win32TestFolder.h"
+#include "fakes/FakePorts.h"
+#include "storage/ActionLog.h"
+#include "storage/TournamentFile.h"
+#include "support/TournamentCompare.h"
+#include "support/TourneyHost.h"
+#include "win32/WideNames.h"
+#include "win32/Win32FileSystem.h"
+#include "win32/WinApi.h"
+
+namespace vkr::test {
+namespace {
+
+using Names = std::vector<std::string>;
+
+// A test host whose files are real; its side files go to sideFolder.
+struct TRealFilesHost : TTestHost {
+  win32::TWin32FileSystem Real;
+  explicit TRealFilesHost(const std::string& sideFolder) {
+    T.Ports.Files = &Real;
+    T.FilesFolder = sideFolder;
+  }
+};
+
+// A handle on a file of the folder, opened with the given access and sharing.
+struct TOpenFile {
+  HANDLE Handle;
+  TOpenFile(const std::string& path, DWORD access, DWORD share)
+      : Handle(CreateFileW(win32::WideName(path).c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+  ~TOpenFile() {
+    if (Handle != INVALID_HANDLE_VALUE) CloseHandle(Handle);
+  }
+};
+
+TEST(Win32Files, ATournamentInANonAsciiFolderSavesAndOpens) {
+  TWin32TestFolder folder;
+  TRealFilesHost saved(folder.Parent());
+  const std::string file = folder.Path() + "Zürich Cup.vkr";
+  BuildStoredTourney(saved, {.FileName = file.c_str(), .Format = ElimDouble, .Entries = 12, .Clicks = 6});
+  EXPECT_EQ(folder.Names(), (Names{"Zürich Cup.log", "Zürich Cup.vkr", "Zürich Cup.~vkr"}));
+  EXPECT_EQ(folder.Bytes("Zürich Cup.vkr"), FileBytes(saved.T));
+
+  TRealFilesHost opened(folder.Parent());
+  ASSERT_TRUE(OpenTournamentWithBackup(opened.T, file)) << ::testing::PrintToString(opened.Screen.Events);
+  EXPECT_EQ(LoadedDifference(saved.T, opened.T), "");
+  const std::string log = folder.Bytes("Zürich Cup.log");
+  EXPECT_NE(log.find("\r\n**** Opened " + file + " ****\r\n\r\n"), std::string::npos) << "the log names the file";
+}
+
+TEST(Win32Files, ReplacingKeepsTheBackupAndLeavesNoTemporaryFile) {
+  TWin32TestFolder folder;
+  win32::TWin32FileSystem files;
+  const std::string main = folder.Path() + "t.vkr", backup = folder.Path() + "t.~vkr";
+  auto save = [&](const char* text, bool flush) { return files.WriteFileKeepingBackup(main, backup, text, flush); };
+  ASSERT_TRUE(save("first, longest of all", true));
+  EXPECT_EQ(folder.Names(), Names{"t.vkr"}) << "nothing to keep before the first save";
+  ASSERT_TRUE(save("second", false));
+  ASSERT_TRUE(save("third", true));
+  EXPECT_EQ(folder.Bytes("t.vkr"), "third");
+  EXPECT_EQ(folder.Bytes("t.~vkr"), "second");
+  EXPECT_EQ(folder.Names(), (Names{"t.vkr", "t.~vkr"}));
+  EXPECT_TRUE(files.DeleteFile(backup));
+  EXPECT_FALSE(files.DeleteFile(backup));
+  EXPECT_FALSE(files.FileExists(backup));
+  EXPECT_FALSE(files.FileExists(folder.Path())) << "a folder is not a file";
+}
+
+TEST(Win32Files, LogLinesAppendInOrderWhileOthersReadTheLog) {
+  TWin32TestFolder folder;
+  TRealFilesHost host(folder.Parent());
+  host.T.Storage.FileName = folder.Path() + "Cup.vkr";
+  WriteLogLine(host.T, "Click: All Start");
+  {
+    // A viewer holding the log open for reading.
+    TOpenFile viewer(folder.Path() + "Cup.log", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    ASSERT_NE(viewer.Handle, INVALID_HANDLE_VALUE);
+    WriteLogLine(host.T, "    -> Player \"Anna\" added to table 50");
+    // The log being read while the program writes it.
+    std::string bytes;
+    EXPECT_TRUE(host.Real.ReadFile(folder.Path() + "Cup.log", bytes, 1000));
+  }
+  EXPECT_EQ(folder.Bytes("Cup.log"), "Click: All Start\r\n    -> Player \"Anna\" added to table 50\r\n");
+}
+
+TEST(Win32Files, ReadingStopsAtTheLimitAndAtWhatIsNoFile) {
+  TWin32TestFolder folder;
+  win32::TWin32FileSystem files;
+  ASSERT_TRUE(files.WriteFileAtomic(folder.Path() + "ten.txt", "0123456789", false));
+  struct Case {
+    std::string Path;
+    size_t Limit;
+    bool Reads;
+  };
+  const Case cases[] = {
+      {folder.Path() + "ten.txt", 10, true},
+      {folder.Path() + "ten.txt", 9, false},
+      {folder.Path() + "missing.txt", 100, false},
+      {folder.Path(), 100, false},
+      {folder.Path() + "ten.txt\\inside", 100, false},
+  };
+  for (const Case& c : cases) {
+    std::string bytes = "unchanged";
+    EXPECT_EQ(files.ReadFile(c.Path, bytes, c.Limit), c.Reads) << c.Path << " limit " << c.Limit;
+    EXPECT_EQ(bytes, c.Reads ? "0123456789" : "unchanged") << c.Path;
+  }
+}
+
+}  // namespace
+}  // namespace vkr::test
