@@ -42,6 +42,15 @@ QAction* TTarnwickForm::AddItem(QMenu* menu, const char* objectName, const char*
   return action;
 }
 
+void TTarnwickForm::ConnectItem(const char* objectName, std::function<void()> slot) {
+  QAction* action = Action(QString::fromLatin1(objectName));
+  action->setEnabled(true);
+  connect(action, &QAction::triggered, this, [this, slot] {
+    slot();
+    UpdateActions();
+  });
+}
+
 // A check-mark option: the check mark is the option's state.
 QAction* TTarnwickForm::AddCheckItem(QMenu* menu, const char* objectName, const char* caption, bool* option,
                                      std::function<void()> after) {
@@ -79,6 +88,7 @@ void TTarnwickForm::CreateActions() {
   connect(FLobbyTopMenu, &QMenu::aboutToShow, this, [this] { FillLobbyMenu(FLobbyTopMenu); });
 
   FFormatMenu = bar->addMenu(QStringLiteral("F&ormat"));
+  FFormatMenu->setObjectName(QStringLiteral("FormatMenu"));
   QMenu* points = FFormatMenu->addMenu(QStringLiteral("&Match points"));
   points->setObjectName(QStringLiteral("MatchPointsMenu"));
   FPointsGroup = new QActionGroup(this);
@@ -259,6 +269,8 @@ void TTarnwickForm::UpdateActions() {
   }
   const int preset = t.Format.CheckedPreset;
   for (int tag = 0; tag < 6; ++tag) FPointsGroup->actions().at(tag)->setChecked(tag == preset);
+  // Start tables are renumbered only while sign-ups are open.
+  enable("Defaultstarttables1", t.View.SignupControlsEnabled);
   check("AssignByesItem", t.AllByesInRound2);
   enable("AssignByesItem", t.View.AssignByesItemEnabled);
   check("RandomByesItem", t.RandomlyAssignByes);

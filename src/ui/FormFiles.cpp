@@ -62,9 +62,11 @@ void TTarnwickForm::RememberTourney(const QString& fileName) {
   RebuildRecentTourneys();
 }
 
+QStringList TTarnwickForm::RecentTourneys() const { return QSettings().value(kRecentKey).toStringList(); }
+
 void TTarnwickForm::RebuildRecentTourneys() {
   FRecentTourneys->clear();
-  const QStringList files = QSettings().value(kRecentKey).toStringList();
+  const QStringList files = RecentTourneys();
   for (const QString& file : files) {
     QAction* item = FRecentTourneys->addAction(QFileInfo(file).fileName());
     item->setToolTip(file);

@@ -19,36 +19,28 @@
 namespace vkr {
 
 void TTarnwickForm::ConnectPlayerListItems() {
-  auto wire = [this](const char* name, std::function<void()> slot) {
-    QAction* action = Action(QString::fromLatin1(name));
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, slot] {
-      slot();
-      UpdateActions();
-    });
-  };
   auto editList = [this](TBannedPlayersForm::TMode mode, TNameList& list) {
     TBannedPlayersForm form(mode, list, this);
     if (form.exec() != QDialog::Accepted) return;
     list = form.List();
     SaveSettings();
   };
-  wire("BannedPlayersItem", [this, editList] { editList(TBannedPlayersForm::TMode::Banned, T.BannedPlayers); });
-  wire("RecentPlayersItem", [this, editList] { editList(TBannedPlayersForm::TMode::Recent, T.RecentPlayers); });
-  wire("ConfirmNotifyItem", [this] {
+  ConnectItem("BannedPlayersItem", [this, editList] { editList(TBannedPlayersForm::TMode::Banned, T.BannedPlayers); });
+  ConnectItem("RecentPlayersItem", [this, editList] { editList(TBannedPlayersForm::TMode::Recent, T.RecentPlayers); });
+  ConnectItem("ConfirmNotifyItem", [this] {
     TConfirmNotifyForm form(T.ConfirmFilter, T.ClearFriendsDefault, this);
     if (form.exec() != QDialog::Accepted) return;
     T.ConfirmFilter = form.Filter();
     T.ClearFriendsDefault = form.ClearFriendsDefault();
     SaveSettings();
   });
-  wire("SetDefaultFolderItem", [this] {
+  ConnectItem("SetDefaultFolderItem", [this] {
     const QString folder = QFileDialog::getExistingDirectory(
         this, QStringLiteral("Select the folder to store all Tourney Bracket files into:"), ToQt(T.FilesFolder));
     if (folder.isEmpty()) return;
     if (MoveFilesFolder(T, FromQt(QDir::toNativeSeparators(folder)))) SaveSettings();
   });
-  wire("BanPlayerItem", [this] {
+  ConnectItem("BanPlayerItem", [this] {
     const TTable& table = T.Model.Table(TTableRef::Of(FMenuBracket, FMenuRound, FMenuTable));
     if (!table.SeatTaken(FMenuSeat)) return;
     const std::string name = T.Model.Player(table.Seat[FMenuSeat]).Name;

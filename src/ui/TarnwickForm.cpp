@@ -87,6 +87,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   CreateTimingMenus();
   CreateToolBars();
   ConnectPlayerListItems();
+  ConnectDialogItems();
 
   FRefreshTimer = new QTimer(this);
   FRefreshTimer->setSingleShot(true);
@@ -113,13 +114,17 @@ void TTarnwickForm::SetWindowSystem(TWindowSystemPort* windows) {
 bool TTarnwickForm::OpenTourney(const QString& fileName) {
   const bool opened = OpenTournamentWithBackup(T, FromQt(QDir::toNativeSeparators(fileName)));
   if (opened) RememberTourney(fileName);
-  // Loading a tournament releases every minimise button.
+  ShowReplacedTourney();
+  return opened;
+}
+
+void TTarnwickForm::ShowReplacedTourney() {
+  // Another tournament releases every minimise button.
   for (TBracketView* view : FViews) {
     const QSignalBlocker block(view->MinimiseButton());
     view->MinimiseButton()->setChecked(false);
   }
   RefreshAll();
-  return opened;
 }
 
 void TTarnwickForm::RefreshAll() {

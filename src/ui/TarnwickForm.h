@@ -91,7 +91,12 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
                         std::function<void()> after = {});
   void CreateToolBars();
   void CreateTimingMenus();
+  // Enables an item created without a slot and connects its work.
+  void ConnectItem(const char* objectName, std::function<void()> slot);
   void ConnectPlayerListItems();
+  // The Format menu's settings dialogs, the format manager and File/New (FormDialogs.cpp).
+  void ConnectDialogItems();
+  void NewTourneyClick();
   void UpdateActions();
   // Menus built from the tournament's data (FormMenus.cpp).
   void RebuildFormatEntries();
@@ -105,6 +110,8 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   // Files (FormFiles.cpp).
   void OpenItemClick();
   void SaveAsItemClick();
+  // The recent tournament files, newest first.
+  QStringList RecentTourneys() const;
   void RebuildRecentTourneys();
   void RememberTourney(const QString& fileName);
   // Panels (FormArrangement.cpp).
@@ -117,6 +124,8 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   void ArrangementItemClick(int arrangement);
   // Everything drawn from the tournament, after it was replaced.
   void RefreshAll();
+  // After a tournament was opened or started: the views as for a new one.
+  void ShowReplacedTourney();
   void RefreshSoon();
   void UpdateCaption();
 
