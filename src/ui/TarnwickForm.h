@@ -12,7 +12,7 @@
 
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
-#include "posix/PosixFileSystem.h"
+#include "native/FilesWithLogFolder.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
 #include "qt/QtTimeZones.h"
@@ -122,7 +122,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
 
   TQtClipboard FClipboard;
   TQtClock FClock;
-  TPosixFileSystem FFiles;
+  TFilesWithLogFolder FFiles;
   TQtTimeZones FTimeZones;
   TTourney T;
   std::unique_ptr<TSettingsPort> FSettingsStore;
