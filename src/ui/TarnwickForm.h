@@ -105,6 +105,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   // Files (FormFiles.cpp).
   void OpenItemClick();
   void SaveAsItemClick();
+  void ExportPictureItemClick();
   void RebuildRecentTourneys();
   void RememberTourney(const QString& fileName);
   // Panels (FormArrangement.cpp).
