@@ -87,6 +87,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   CreateTimingMenus();
   CreateToolBars();
   ConnectPlayerListItems();
+  ConnectMacroItems();
 
   FRefreshTimer = new QTimer(this);
   FRefreshTimer->setSingleShot(true);
