@@ -166,7 +166,8 @@ void TTarnwickForm::CreateActions() {
   AddItem(FMacroMenu, "Newmacros1", "&New...");
   AddItem(FMacroMenu, "Openmacros1", "&Open...");
   AddItem(FMacroMenu, "Saveasmacros1", "&Save as...");
-  FMacroMenu->addMenu(QStringLiteral("Recent files"))->setObjectName(QStringLiteral("MacroRecentFilesMenu"));
+  FMacroRecent = FMacroMenu->addMenu(QStringLiteral("Recent files"));
+  FMacroRecent->setObjectName(QStringLiteral("MacroRecentFilesMenu"));
   FStopMenu = bar->addMenu(QStringLiteral("&Macro"));
   FStopMenu->setObjectName(QStringLiteral("StopMenu"));
   AddItem(FStopMenu, "Stop1", "&Stop", [&t] { Stop1Click(t); });
@@ -292,6 +293,7 @@ void TTarnwickForm::UpdateActions() {
   FLobbyTopMenu->menuAction()->setVisible(t.Lobby.ShowLobbyInMenu);
   RebuildFormatEntries();
   RebuildMacroControls();
+  RebuildRecentMacroFiles();
   FMacroMenu->menuAction()->setVisible(!t.Macros.Running);
   FStopMenu->menuAction()->setVisible(t.Macros.Running);
   FPlayerPanel->Refresh();

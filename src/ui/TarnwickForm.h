@@ -90,10 +90,14 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   QAction* AddCheckItem(QMenu* menu, const char* objectName, const char* caption, bool* option,
                         std::function<void()> after = {});
   void CreateToolBars();
-  void CreateTimingMenus();
-  // Enables an item created without a slot and connects its work.
+  // Enables a placeholder action and connects it; the actions follow the
+  // tournament again afterwards.
   void ConnectItem(const char* objectName, std::function<void()> slot);
+  void CreateTimingMenus();
   void ConnectPlayerListItems();
+  // The Macro menu's file commands (FormMacros.cpp).
+  void ConnectMacroItems();
+  void RebuildRecentMacroFiles();
   // The Format menu's settings dialogs, the format manager and File/New (FormDialogs.cpp).
   void ConnectDialogItems();
   void NewTourneyClick();
@@ -167,6 +171,8 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   QTimer* FRefreshTimer = nullptr;
   bool FMacroControlsBuilt = false;
   TMacroState FShownMacros;
+  QMenu* FMacroRecent = nullptr;
+  std::vector<std::string> FShownRecentMacros{"?"};  // none shown yet
   int BracketArrangement = 0;
   TArrangement FArrangement;
   std::array<int, 3> PanelHeights{};
