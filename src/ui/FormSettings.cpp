@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "messages/MacroControls.h"
 #include "storage/Settings.h"
 #include "storage/SettingsApply.h"
 #include "storage/SettingsPort.h"
@@ -20,6 +21,7 @@ void TTarnwickForm::LoadSettings(std::unique_ptr<TSettingsPort> store) {
   TSettings& s = FSettings;
   if (!ReadSettings(*FSettingsStore, s)) Warning("Error reading configuration");
   ApplySettings(T, s);
+  BuildMacroControls(T);  // from the stored active macro file
   if (s.Left && s.Top) {
     // A placement from another screen layout must not put the window out of reach.
     const QRect area = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
