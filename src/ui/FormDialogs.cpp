@@ -1,6 +1,7 @@
-// The Format menu's settings dialogs, the format manager and File/New. Each
-// dialog works on copies; on OK its core function takes the values over and
-// saves the tournament, and the window then shows what changed.
+// The Format menu's settings dialogs, the format manager, and File/New with
+// the start-up choice of a tournament. Each dialog works on copies; on OK its
+// core function takes the values over and saves the tournament, and the
+// window then shows what changed.
 #include <QAction>
 #include <QDir>
 
@@ -40,6 +41,11 @@ void TTarnwickForm::ConnectDialogItems() {
   });
   // The Format menu's entries follow the store in UpdateActions.
   ConnectItem("Editformat1", [this] { ShowFormatManager(this, T); });
+}
+
+void TTarnwickForm::StartUp(const QString& fileName) {
+  // A window left without a file would write nothing of the evening.
+  if (fileName.isEmpty() || !OpenTourney(fileName)) NewTourneyClick();
 }
 
 void TTarnwickForm::NewTourneyClick() {

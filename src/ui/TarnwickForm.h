@@ -48,6 +48,9 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   // Opens a tournament file as File/Open does, offering the backup when it
   // cannot be read. False when nothing was opened.
   bool OpenTourney(const QString& fileName);
+  // Once the window is shown: opens the tournament named on the command line
+  // or, without one (or when it cannot be opened), offers a new tournament.
+  void StartUp(const QString& fileName);
   // Lobby windows to post into; none: lines go to the clipboard only.
   void SetWindowSystem(TWindowSystemPort* windows);
 

@@ -1,4 +1,5 @@
-// The host window program: opens the tournament named on the command line.
+// The host window program: opens the tournament named on the command line,
+// or offers a new one (with the recent tournaments) when none is named.
 //   --sim-lobby          also shows a simulated lobby whose chat receives the posts
 //   --demo SCRIPT        plays a scripted evening through the window (files go to
 //                        the script's "new" name in the current folder)
@@ -44,7 +45,13 @@ int main(int argc, char** argv) {
     lobby->show();
   }
   form.show();
-  if (args.size() > 1) form.OpenTourney(args.at(1));
+  const QString file = args.size() > 1 ? args.at(1) : QString();
+  if (!demo.isEmpty() || !screenshot.isEmpty()) {
+    // Played or pictured with nobody at the screen: no dialog may wait.
+    if (!file.isEmpty()) form.OpenTourney(file);
+  } else {
+    QTimer::singleShot(0, &form, [&form, file] { form.StartUp(file); });
+  }
   if (!demo.isEmpty()) {
     QString error;
     if (!vkr::PlayDemoEvening(form, demo, QDir::currentPath(), &error)) {

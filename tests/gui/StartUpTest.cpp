@@ -1,15 +1,45 @@
 // The host window opens stored tournaments: a good file opens, a damaged one
 // offers its backup and opens that when the host agrees; before any is open,
 // log lines go to the folder for files, not to the folder it was started from.
+// Started without a file (or with one that cannot be opened) it offers a new
+// tournament.
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "BoxAnswerer.h"
+#include "formats/uNewTourney.h"
+#include "qt/QtText.h"
 #include "storage/ActionLog.h"
 #include "ui/TarnwickForm.h"
+
+namespace {
+
+// Counts the new-tournament dialogs shown while it lives and starts a
+// tournament "night" in dir from each.
+class TNewTourneyStarter : public QObject {
+ public:
+  explicit TNewTourneyStarter(const QString& dir) {
+    FTimer.setInterval(5);
+    connect(&FTimer, &QTimer::timeout, this, [this, dir] {
+      auto* dialog = qobject_cast<vkr::TNewTourneyForm*>(QApplication::activeModalWidget());
+      if (dialog == nullptr || !dialog->isVisible()) return;
+      ++Shown;
+      dialog->findChild<QLineEdit*>(QStringLiteral("FileNameEdit"))->setText(dir + QStringLiteral("/night"));
+      dialog->accept();
+    });
+    FTimer.start();
+  }
+  int Shown = 0;
+
+ private:
+  QTimer FTimer;
+};
+
+}  // namespace
 
 class StartUpTest : public QObject {
   Q_OBJECT
@@ -55,6 +85,45 @@ class StartUpTest : public QObject {
     QDir::setCurrent(home);
     QVERIFY(!QFile::exists(started.filePath(QStringLiteral(".log"))));
     QVERIFY(QFile::exists(files.filePath(QStringLiteral(".log"))));
+  }
+
+  void StartUpOpensTheNamedFileOrOffersANewTournament() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("cup.vkr"));
+    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/double9.vkr"), file));
+    TNewTourneyStarter starter(dir.path());
+    {
+      vkr::TTarnwickForm form;
+      form.StartUp(file);
+      QCOMPARE(starter.Shown, 0);
+      QCOMPARE(form.Tourney().ElimFormat, vkr::ElimDouble);
+    }
+    vkr::TTarnwickForm form;
+    form.Tourney().FilesFolder = vkr::FromQt(QDir::toNativeSeparators(dir.path() + QLatin1Char('/')));
+    form.StartUp(QString());
+    QCOMPARE(starter.Shown, 1);
+    QCOMPARE(vkr::ToQt(form.Tourney().Storage.FileName),
+             QDir::toNativeSeparators(dir.filePath(QStringLiteral("night.vkr"))));
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("night.vkr"))));
+  }
+
+  // A file that cannot be opened, its backup declined, leaves no window
+  // without a file: the new-tournament choice follows.
+  void StartUpOffersANewTournamentWhenTheFileCannotBeOpened() {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("cup.vkr"));
+    QFile damaged(file);
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write("not a tourney");
+    damaged.close();
+    TNewTourneyStarter starter(dir.path());
+    TBoxAnswerer answerer(QMessageBox::No);
+    vkr::TTarnwickForm form;
+    form.Tourney().FilesFolder = vkr::FromQt(QDir::toNativeSeparators(dir.path() + QLatin1Char('/')));
+    form.StartUp(file);
+    QCOMPARE(starter.Shown, 1);
+    QVERIFY(!answerer.Seen.isEmpty());
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("night.vkr"))));
   }
 };
 
