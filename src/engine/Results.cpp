@@ -31,6 +31,7 @@ void GrandFinalWon(TTourney& t, const TWinButton& b) {
   t.View.EmailPanelShown = true;
   UpdateWinnersRound(t, b.Round);
   SaveTournament(t);
+  if (t.Options.ShowPointsAtEnd) t.Ports.Screen->ShowPointsView();
 }
 
 // The slot after the one in which the entry sits at this table: where its

@@ -26,6 +26,9 @@ class TScreenPort {
   virtual void SetWinButton(int bracket, int round, int tableIndex, int seat, bool down) = 0;
   // Enabled states, captions and check marks derived from the core's state.
   virtual void ControlsChanged() = 0;
+  // The points summary, once the grand final is decided while "Show points
+  // at end" is on. A screen without a points view has nothing to show.
+  virtual void ShowPointsView() {}
 
   // Each line handed to the lobby poster, before anything else happens to it.
   virtual void LinePosted(const std::string& text) = 0;

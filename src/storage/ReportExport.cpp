@@ -33,6 +33,10 @@ bool BuildReportLines(TTourney& t, TReportKind kind, std::vector<std::string>& l
 bool ExportReport(TTourney& t, TReportKind kind, const std::string& fileName) {
   std::vector<std::string> lines;
   if (!BuildReportLines(t, kind, lines)) return false;
+  return WriteReportFile(t, fileName, lines);
+}
+
+bool WriteReportFile(TTourney& t, const std::string& fileName, const std::vector<std::string>& lines) {
   if (!t.Ports.Files->WriteFileAtomic(fileName, JoinLinesCrLf(lines), true)) {
     t.Ports.Screen->Error("Cannot create file \"" + fileName + "\".");
     return false;

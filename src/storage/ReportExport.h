@@ -18,5 +18,7 @@ bool BuildReportLines(TTourney& t, TReportKind kind, std::vector<std::string>& l
 // Builds the report and replaces fileName with its lines (Windows-1252, CR LF
 // line ends). False when nothing was written.
 bool ExportReport(TTourney& t, TReportKind kind, const std::string& fileName);
+// Replaces fileName with the lines; false, after an error box, when it cannot.
+bool WriteReportFile(TTourney& t, const std::string& fileName, const std::vector<std::string>& lines);
 
 }  // namespace vkr

@@ -1,7 +1,8 @@
 #pragma once
 // While it lives, answers every message box the window shows as a host who
-// agrees would: Yes to questions, OK to notices. For evenings played without
-// anybody at the screen (the offscreen demo, the benchmark).
+// agrees would: Yes to questions, OK to notices, and closes any other dialog
+// (the points view at the end). For evenings played without anybody at the
+// screen (the offscreen demo, the benchmark).
 #include <QTimer>
 
 namespace vkr {

@@ -1,7 +1,7 @@
-// The Format menu's settings dialogs, the format manager, and File/New with
-// the start-up choice of a tournament. Each dialog works on copies; on OK its
-// core function takes the values over and saves the tournament, and the
-// window then shows what changed.
+// The Format menu's settings dialogs, the format manager, File/New with the
+// start-up choice of a tournament, and the points view. Each dialog works on
+// copies; on OK its core function takes the values over and saves the
+// tournament, and the window then shows what changed.
 #include <QAction>
 #include <QDir>
 
@@ -14,6 +14,7 @@
 #include "formats/uPlayerPoints.h"
 #include "formats/uStartTables.h"
 #include "qt/QtText.h"
+#include "storage/uPointsSummary.h"
 #include "ui/StatusPanels.h"
 #include "ui/TarnwickForm.h"
 
@@ -41,6 +42,13 @@ void TTarnwickForm::ConnectDialogItems() {
   });
   // The Format menu's entries follow the store in UpdateActions.
   ConnectItem("Editformat1", [this] { ShowFormatManager(this, T); });
+  ConnectItem("EditSendPoints1", [this] { ShowPointsView(); });
+}
+
+void TTarnwickForm::ShowPointsView() {
+  ShowPointsSummary(this, T, *FMail);
+  // Opening saved the tournament, which refreshed the points.
+  FStatus->Refresh();
 }
 
 void TTarnwickForm::StartUp(const QString& fileName) {

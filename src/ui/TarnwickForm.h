@@ -15,6 +15,7 @@
 #include "native/FilesWithLogFolder.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
+#include "qt/QtMail.h"
 #include "qt/QtTimeZones.h"
 #include "storage/Settings.h"
 #include "ui/BracketArrangement.h"
@@ -53,6 +54,8 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   void StartUp(const QString& fileName);
   // Lobby windows to post into; none: lines go to the clipboard only.
   void SetWindowSystem(TWindowSystemPort* windows);
+  // The mail client the points are handed to; the desktop's unless set.
+  void SetMail(TMailPort* mail) { FMail = mail; }
 
   // The command of an objectName; null when there is none.
   QAction* Action(const QString& objectName) const;
@@ -80,6 +83,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   void ShowTable(int bracket, int round, int tableIndex) override;
   void SetWinButton(int bracket, int round, int tableIndex, int seat, bool down) override;
   void ControlsChanged() override;
+  void ShowPointsView() override;
   void LinePosted(const std::string& text) override;
 
  protected:
@@ -141,6 +145,8 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TQtClock FClock;
   TFilesWithLogFolder FFiles;
   TQtTimeZones FTimeZones;
+  TQtMail FDesktopMail;
+  TMailPort* FMail = &FDesktopMail;
   TTourney T;
   std::unique_ptr<TSettingsPort> FSettingsStore;
   TSettings FSettings;

@@ -22,6 +22,7 @@ class TFakeScreen : public TScreenPort {
   bool DefaultAnswer = true;
   std::vector<std::string> Posted;
   int Redraws = 0;
+  int PointsViews = 0;
 
   bool Confirm(const std::string& text, bool* dontAsk) override;
   bool Notify(const std::string& text) override;
@@ -34,6 +35,7 @@ class TFakeScreen : public TScreenPort {
   void ShowTable(int, int, int) override {}
   void SetWinButton(int, int, int, int, bool) override {}
   void ControlsChanged() override {}
+  void ShowPointsView() override { ++PointsViews; }
   void LinePosted(const std::string& text) override { Posted.push_back(text); }
 };
 
