@@ -15,6 +15,7 @@
 #include "native/FilesWithLogFolder.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
+#include "qt/QtFolderWatch.h"
 #include "qt/QtMail.h"
 #include "qt/QtTimeZones.h"
 #include "storage/Settings.h"
@@ -105,6 +106,9 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   // The Macro menu's file commands (FormMacros.cpp).
   void ConnectMacroItems();
   void RebuildRecentMacroFiles();
+  // The rapid-assign commands (FormRapidAssign.cpp).
+  void ConnectRapidAssignItems();
+  void UpdateRapidAssignItems();
   // The Format menu's settings dialogs, the format manager and File/New (FormDialogs.cpp).
   void ConnectDialogItems();
   void NewTourneyClick();
@@ -145,6 +149,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TQtClock FClock;
   TFilesWithLogFolder FFiles;
   TQtTimeZones FTimeZones;
+  TQtFolderWatch FFolderWatch;
   TQtMail FDesktopMail;
   TMailPort* FMail = &FDesktopMail;
   TTourney T;
