@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include "BoxAnswerer.h"
+#include "DialogChildren.h"
 #include "ModalDriver.h"
 #include "formats/FormatEditing.h"
 #include "formats/FormatMenu.h"
@@ -32,13 +33,6 @@ using namespace vkr;
 namespace {
 
 const char* const kStore = "files/Tourney Formats.ini";
-
-template <class T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no child %s", name);
-  return child;
-}
 
 struct TStoreHost : test::TEngineHost {
   TStoreHost() {

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "BoxAnswerer.h"
+#include "DialogChildren.h"
 #include "ModalDriver.h"
 #include "formats/PointsList.h"
 #include "formats/uBootTime.h"
@@ -24,25 +25,6 @@
 #include "support/TourneyHost.h"
 
 using namespace vkr;
-
-namespace {
-
-template <class T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no child %s", name);
-  return child;
-}
-
-// Types text into a spin field as the host would and leaves it.
-void Type(QSpinBox* field, const QString& text) {
-  field->selectAll();
-  QTest::keyClicks(field, text);
-  emit field->editingFinished();
-  field->interpretText();
-}
-
-}  // namespace
 
 class SettingsDialogsTest : public QObject {
   Q_OBJECT

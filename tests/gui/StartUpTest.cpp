@@ -39,6 +39,12 @@ class TNewTourneyStarter : public QObject {
   QTimer FTimer;
 };
 
+// A tournament file that cannot be read.
+bool WriteDamaged(const QString& file) {
+  QFile damaged(file);
+  return damaged.open(QIODevice::WriteOnly) && damaged.write("not a tourney") > 0;
+}
+
 }  // namespace
 
 class StartUpTest : public QObject {
@@ -62,10 +68,7 @@ class StartUpTest : public QObject {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("cup.vkr"));
     QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/single8.vkr"), dir.filePath(QStringLiteral("cup.~vkr"))));
-    QFile damaged(file);
-    QVERIFY(damaged.open(QIODevice::WriteOnly));
-    damaged.write("not a tourney");
-    damaged.close();
+    QVERIFY(WriteDamaged(file));
 
     vkr::TTarnwickForm form;
     TBoxAnswerer answerer(QMessageBox::Yes);
@@ -112,10 +115,7 @@ class StartUpTest : public QObject {
   void StartUpOffersANewTournamentWhenTheFileCannotBeOpened() {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    QFile damaged(file);
-    QVERIFY(damaged.open(QIODevice::WriteOnly));
-    damaged.write("not a tourney");
-    damaged.close();
+    QVERIFY(WriteDamaged(file));
     TNewTourneyStarter starter(dir.path());
     TBoxAnswerer answerer(QMessageBox::No);
     vkr::TTarnwickForm form;

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "BoxAnswerer.h"
+#include "DialogChildren.h"
 #include "ModalDriver.h"
 #include "engine/NewTourney.h"
 #include "formats/uFormatManager.h"
@@ -26,19 +27,6 @@
 using namespace vkr;
 
 namespace {
-
-template <class T>
-T* Child(QWidget* parent, const char* name) {
-  T* child = parent->findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no child %s", name);
-  return child;
-}
-
-void Type(QSpinBox* field, int value) {
-  field->selectAll();
-  QTest::keyClicks(field, QString::number(value));
-  field->interpretText();
-}
 
 // A shown window on a new tournament "cup.vkr" in dir, its files kept there too.
 std::unique_ptr<TTarnwickForm> NewWindow(const QTemporaryDir& dir) {
@@ -69,13 +57,13 @@ class WindowDialogsTest : public QObject {
   // OK hands the value to the tournament and the file; Cancel leaves both.
   void SettingsReachTheTournamentAndItsFile() {
     const std::vector<TSettingCase> cases = {
-        {"Boottime1", [](QDialog* d) { Type(Child<QSpinBox>(d, "BootTimeEdit"), 12); },
+        {"Boottime1", [](QDialog* d) { Type(Child<QSpinBox>(d, "BootTimeEdit"), QStringLiteral("12")); },
          [](const TTourney& t) { return t.Format.BootTime; }, 12},
-        {"Timelimits1", [](QDialog* d) { Type(Child<QSpinBox>(d, "Limit2Edit"), 33); },
+        {"Timelimits1", [](QDialog* d) { Type(Child<QSpinBox>(d, "Limit2Edit"), QStringLiteral("33")); },
          [](const TTourney& t) { return t.Context.TimeLimits[1]; }, 33},
-        {"Playerpoints1", [](QDialog* d) { Type(Child<QSpinBox>(d, "FirstEdit"), 40); },
+        {"Playerpoints1", [](QDialog* d) { Type(Child<QSpinBox>(d, "FirstEdit"), QStringLiteral("40")); },
          [](const TTourney& t) { return t.Format.PlayerPoints.FirstPlace; }, 40},
-        {"Defaultstarttables1", [](QDialog* d) { Type(Child<QSpinBox>(d, "Table1Edit"), 20); },
+        {"Defaultstarttables1", [](QDialog* d) { Type(Child<QSpinBox>(d, "Table1Edit"), QStringLiteral("20")); },
          [](const TTourney& t) { return t.Model.Table(Winners, 0, 0).Number; }, 20},
         {"Other2", [](QDialog* d) { Child<QRadioButton>(d, "TripleRadio")->click(); },
          [](const TTourney& t) { return t.ElimFormat; }, ElimTriple},
