@@ -64,6 +64,7 @@ void TTarnwickForm::CreateActions() {
   AddItem(file, "New1", "&New...");
   AddItem(file, "Open1", "&Open...", [this] { OpenItemClick(); })->setShortcut(QKeySequence::Open);
   AddItem(file, "Saveas1", "&Save as...", [this] { SaveAsItemClick(); });
+  AddItem(file, "ExportPictureItem", "Export bracket &picture...", [this] { ExportPictureItemClick(); });
   FRecentTourneys = file->addMenu(QStringLiteral("Recent tourneys"));
   FRecentTourneys->setObjectName(QStringLiteral("RecentTourneysMenu"));
   file->addSeparator();

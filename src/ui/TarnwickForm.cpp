@@ -47,6 +47,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   T.Ports.Clock = &FClock;
   T.Ports.Clipboard = &FClipboard;
   T.Ports.Files = &FFiles;
+  FFiles.SetFilesFolder(&T.FilesFolder);
   T.Ports.TimeZones = &FTimeZones;
   LoadZoneClocks(T);
   T.FilesFolder = DefaultFilesFolder();

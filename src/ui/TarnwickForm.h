@@ -12,7 +12,7 @@
 
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
-#include "posix/PosixFileSystem.h"
+#include "native/FilesWithLogFolder.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
 #include "qt/QtTimeZones.h"
@@ -105,6 +105,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   // Files (FormFiles.cpp).
   void OpenItemClick();
   void SaveAsItemClick();
+  void ExportPictureItemClick();
   void RebuildRecentTourneys();
   void RememberTourney(const QString& fileName);
   // Panels (FormArrangement.cpp).
@@ -122,7 +123,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
 
   TQtClipboard FClipboard;
   TQtClock FClock;
-  TPosixFileSystem FFiles;
+  TFilesWithLogFolder FFiles;
   TQtTimeZones FTimeZones;
   TTourney T;
   std::unique_ptr<TSettingsPort> FSettingsStore;
