@@ -26,14 +26,15 @@ class TBracketRow : public QWidget {
   void SetWinDown(int seat, bool down);
   QToolButton* WinButton(int seat) const { return FWin[static_cast<size_t>(seat)]; }
   QToolButton* CopyButton(int seat) const { return FCopy[static_cast<size_t>(seat)]; }
-  // The name box of a seat, in row coordinates.
+  // The name box of a seat and the table number, in row coordinates.
   QRect NameRect(int seat) const;
+  QRect NumberRect() const;
 
  signals:
   void WinClicked(int row, int seat, bool down);
   void CopyClicked(int row, int seat);
   void NameClicked(int row, int seat);
-  void PlayerMenuRequested(int row, int seat, QPoint globalPos);
+  void PlayerMenuRequested(int row, int seat, bool onWinButton, QPoint globalPos);
   void BootClicked(int row, int seat);
   void BootMenuRequested(int row, int seat, QPoint globalPos);
   void TableMenuRequested(int row, QPoint globalPos);

@@ -162,8 +162,8 @@ void TBracketView::EnsureRows(int count) {
     });
     connect(row, &TBracketRow::TableMenuRequested, this,
             [this](int i, QPoint at) { emit TableMenuRequested(FBracket, ShownRound(), i, at); });
-    connect(row, &TBracketRow::PlayerMenuRequested, this, [this](int i, int seat, QPoint at) {
-      emit PlayerMenuRequested(FBracket, ShownRound(), i, seat, at);
+    connect(row, &TBracketRow::PlayerMenuRequested, this, [this](int i, int seat, bool onWin, QPoint at) {
+      emit PlayerMenuRequested(FBracket, ShownRound(), i, seat, onWin, at);
     });
     FRowWidgets.push_back(row);
   }
