@@ -63,6 +63,8 @@ TBracketRow::TBracketRow(int bracket, int row, QWidget* parent) : QWidget(parent
 
 QRect TBracketRow::NumberRect() const { return QRect(Scaled(4), Scaled(5), Scaled(24), Scaled(13)); }
 
+QRect TBracketRow::TimeRect() const { return QRect(0, Scaled(25), Scaled(30), Scaled(13)); }
+
 QRect TBracketRow::NameRect(int seat) const {
   return QRect(Scaled(kNameLeft), Scaled(kSeatTop + kSeatPitch * seat), Scaled(kNameWidth), Scaled(kSeatPitch));
 }
@@ -79,7 +81,7 @@ void TBracketRow::SetTime(const TTimeLabel& label) {
   const bool flashChanged = label.Flash != FTime.Flash;
   FTime = label;
   if (flashChanged) update();
-  else update(QRect(0, Scaled(25), Scaled(30), Scaled(13)));
+  else update(TimeRect());
 }
 
 void TBracketRow::SetWinDown(int seat, bool down) { FWin[static_cast<size_t>(seat)]->setChecked(down); }
@@ -130,7 +132,7 @@ void TBracketRow::paintEvent(QPaintEvent*) {
   small.setPointSizeF(small.pointSizeF() * 0.85);
   p.setFont(small);
   p.setPen(FTime.Ink == TLabelInk::Finished ? QColor(0, 0, 128) : QColor(128, 0, 0));
-  p.drawText(QRect(0, Scaled(25), Scaled(30), Scaled(13)), Qt::AlignCenter, ToQt(FTime.Text));
+  p.drawText(TimeRect(), Qt::AlignCenter, ToQt(FTime.Text));
   p.setFont(font());
   for (int s = 0; s < 2; ++s) {
     const TSeatLook& seat = FLook.Seats[static_cast<size_t>(s)];
@@ -184,6 +186,7 @@ bool TBracketRow::event(QEvent* event) {
   auto* help = static_cast<QHelpEvent*>(event);
   QString tip;
   if (FLook.VoidNumber && NumberRect().contains(help->pos())) tip = QStringLiteral("Not used for new seating");
+  if (TimeRect().contains(help->pos())) tip = TimeHint();
   for (int s = 0; s < 2; ++s) {
     const TSeatLook& seat = FLook.Seats[static_cast<size_t>(s)];
     if (NameRect(s).contains(help->pos())) tip = ToQt(seat.Hint);
