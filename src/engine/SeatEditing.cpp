@@ -103,6 +103,7 @@ void TeamPropertiesOk(TTourney& t, int bracket, int round, int tableIndex, int s
     m.SetMember1(entry, first);
     m.SetMember2(entry, second);
     RedrawShownRounds(t);
+    SaveTournament(t);  // the new names must survive a crash like every other change
     return;
   }
   if (bracket != Winners || round != 0) return;

@@ -20,10 +20,12 @@
 #include "storage/ActionLog.h"
 #include "timing/uMatchTimeReminders.h"
 #include "ui/BracketView.h"
+#include "ui/HelpBrowser.h"
 #include "ui/PlayerPanel.h"
 #include "ui/BottomPanel.h"
 #include "ui/StatusPanels.h"
 #include "ui/TarnwickForm.h"
+#include "ui/uAbout.h"
 
 namespace vkr {
 
@@ -228,9 +230,10 @@ void TTarnwickForm::CreateActions() {
   connect(opts, &QMenu::aboutToShow, this, [this] { Action(QStringLiteral("AutoPostLossItem"))->setEnabled(AutoPostLossItemEnabled(T)); });
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  AddItem(help, "HowToUseItem", "&How to Use Guide");
-  AddItem(help, "FAQsItem", "FAQs");
-  AddItem(help, "About1", "&About...");
+  AddItem(help, "HowToUseItem", "&How to Use Guide", [this] { ShowHelpPage(this, QStringLiteral("how-to-use.html")); })
+      ->setShortcut(QKeySequence::HelpContents);
+  AddItem(help, "FAQsItem", "FAQs", [this] { ShowHelpPage(this, QStringLiteral("faq.html")); });
+  AddItem(help, "About1", "&About...", [this] { ShowAboutDialog(this); });
 
   FPlayerMenu = new QMenu(this);
   FPlayerMenu->setObjectName(QStringLiteral("PlayerPopupMenu"));
