@@ -9,6 +9,7 @@
 #include "engine/Tourney.h"
 #include "engine/Undo.h"
 #include "engine/Views.h"
+#include "lobby/RapidAssign.h"
 #include "storage/ActionLog.h"
 #include "storage/TournamentFile.h"
 
@@ -24,6 +25,8 @@ void RedrawShownRounds(TTourney& t) {
 // The booted list holds entry indexes too, so the erased entry leaves it and
 // the entries after it move down by one.
 void EraseEntry(TTourney& t, int entry) {
+  // Adding the name to the friends list again then signs it up again.
+  RemoveFriend(t, t.Model.Player(entry).Name);
   t.Model.ErasePlayer(entry);
   auto& booted = t.BootedPlayers;
   booted.erase(std::remove(booted.begin(), booted.end(), entry), booted.end());

@@ -190,6 +190,7 @@ void TTarnwickForm::CreateActions() {
   AddItem(rapid, "RapidAssignModeAddItem", "Assign as added to ZoneFriends")->setCheckable(true);
   AddItem(rapid, "RapidAssignModeRemoveItem", "Assign as removed from ZoneFriends")->setCheckable(true);
   AddItem(opts, "SearchforunrestoredZFlists1", "Search for &unrestored ZF lists...");
+  AddItem(opts, "SetFriendsFolderItem", "Set &ZoneFriends folder...");
   QMenu* view = opts->addMenu(QStringLiteral("&View options"));
   QAction* status = AddItem(view, "ViewStatusSummaryItem", "&View status summary", [this] {
     FStatus->SetShown(!FStatus->Shown());
@@ -297,6 +298,7 @@ void TTarnwickForm::UpdateActions() {
   RebuildFormatEntries();
   RebuildMacroControls();
   RebuildRecentMacroFiles();
+  UpdateRapidAssignItems();
   FMacroMenu->menuAction()->setVisible(!t.Macros.Running);
   FStopMenu->menuAction()->setVisible(t.Macros.Running);
   FPlayerPanel->Refresh();

@@ -16,6 +16,7 @@
 #include "native/FilesWithLogFolder.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
+#include "qt/QtFolderWatch.h"
 #include "qt/QtTimeZones.h"
 #include "storage/Settings.h"
 #include "ui/BracketArrangement.h"
@@ -99,6 +100,9 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   // The Macro menu's file commands (FormMacros.cpp).
   void ConnectMacroItems();
   void RebuildRecentMacroFiles();
+  // The rapid-assign commands (FormRapidAssign.cpp).
+  void ConnectRapidAssignItems();
+  void UpdateRapidAssignItems();
   void UpdateActions();
   // Menus built from the tournament's data (FormMenus.cpp).
   void RebuildFormatEntries();
@@ -138,6 +142,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TQtClock FClock;
   TFilesWithLogFolder FFiles;
   TQtTimeZones FTimeZones;
+  TQtFolderWatch FFolderWatch;
   TTourney T;
   std::unique_ptr<TSettingsPort> FSettingsStore;
   TSettings FSettings;
