@@ -19,8 +19,7 @@ struct TUndoReference {
 };
 
 // Keeps the expected fingerprints in step with the history the click left.
-void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t before, size_t undoBefore,
-           size_t redoBefore) {
+void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t before, size_t undoBefore) {
   const size_t undo = static_cast<size_t>(t.Model.History().Count(TListKind::Undo));
   const size_t redo = static_cast<size_t>(t.Model.History().Count(TListKind::Redo));
   if (click.Kind == TClickKind::Undo) {
@@ -39,7 +38,6 @@ void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t befor
   }
   if (undo == 0) ref.Undo.clear();  // closing sign-ups empties the history
   if (redo == 0) ref.Redo.clear();
-  (void)redoBefore;
   ASSERT_EQ(ref.Undo.size(), undo);
   ASSERT_EQ(ref.Redo.size(), redo);
 }
@@ -70,14 +68,13 @@ void PlayAndCheck(const TRandomPlan& plan, TRandomBoots* boots = nullptr, int* c
     }
     const uint64_t before = plan.Corrections ? SnapshotHash(t) : 0;  // only undo and redo compare them
     const auto undoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Undo));
-    const auto redoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Redo));
     const bool startedBefore = t.Started;
     if (!game.Step()) break;
     SCOPED_TRACE(testing::Message() << "click " << game.Clicks());
     std::string broken = CheckInvariants(t);
     ASSERT_EQ(broken, "");
     if (startedBefore) {
-      Track(t, ref, game.LastClick(), before, undoBefore, redoBefore);
+      Track(t, ref, game.LastClick(), before, undoBefore);
       if (testing::Test::HasFatalFailure()) return;
     } else {
       ref.Undo.assign(static_cast<size_t>(t.Model.History().Count(TListKind::Undo)), 0);
@@ -145,7 +142,7 @@ TEST(RandomTournaments, FullTripleEveningsSeatEveryone) {
   const TEvening evenings[] = {{TResultOrder::Tables, false, false, 1},
                                {TResultOrder::ReverseTables, false, false, 1},
                                {TResultOrder::Tables, true, false, 1},
-                               {TResultOrder::Random, false, false, 20},
+                               {TResultOrder::Random, false, false, 3},
                                {TResultOrder::Random, true, true, 2}};
   uint64_t seed = 300;
   for (const TEvening& evening : evenings) {
