@@ -77,33 +77,6 @@ TEST_F(LobbyChoiceTest, LobbyKindSetsTheTableCountOnlyWhileSignupsAreOpen) {
   EXPECT_EQ(HighestTableNumber(), highest);
 }
 
-TEST_F(LobbyChoiceTest, ClosedLobbyDetachesAndReattachesWhenReopened) {
-  const TSimLobbyWindows before = Host.Sim.OpenLobby("Lobby", "ZoneLobbyWindow");
-  Choose("Lobby");
-  ASSERT_EQ(Lobby.FLobbyEditWnd, before.ChatBox);
-  Host.Sim.CloseLobby("Lobby");
-  ReattachLobby(Host.T);
-  EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
-  EXPECT_EQ(Lobby.LobbyName, "Lobby");
-  const TSimLobbyWindows after = Host.Sim.OpenLobby("Lobby", "ZoneLobbyWindow");
-  ReattachLobby(Host.T);
-  EXPECT_EQ(Lobby.FParentLobbyWnd, after.Lobby);
-  EXPECT_EQ(Lobby.FLobbyEditWnd, after.ChatBox);
-}
-
-TEST_F(LobbyChoiceTest, RefreshWhileClosedDisablesForGood) {
-  Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
-  Choose("Room");
-  Host.Sim.CloseLobby("Room");
-  RefreshLobbyMenu(Host.T);
-  EXPECT_TRUE(Lobby.DisabledChecked);
-  EXPECT_EQ(Lobby.LobbyName, "");
-  EXPECT_EQ(Host.T.LobbyTableCount, 150);
-  Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
-  ReattachLobby(Host.T);
-  EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
-}
-
 // No name finds an untitled window: it stays attached only while the
 // host's own choice of it stands.
 TEST_F(LobbyChoiceTest, AnUntitledWindowStaysAttachedOnlyWhenChosen) {

@@ -127,19 +127,6 @@ TEST(Boots, EmptySeatDoesNothingAfterItsLogLine) {
   EXPECT_TRUE(h.T.BootedPlayers.empty());
 }
 
-TEST(Boots, AResultEndsTheBootAndResetsTheCountOnAssign) {
-  for (bool reset : {true, false}) {
-    TBootHost h;
-    h.T.Options.ResetBootsOnAssign = reset;
-    h.Boot(0, 0);
-    h.Seconds(30);
-    h.Win(Winners, 0, 0, 0);  // Anna came back and won
-    EXPECT_TRUE(h.T.BootedPlayers.empty());
-    EXPECT_EQ(h.P("Anna").BootStart, 0);
-    EXPECT_EQ(h.P("Anna").BootCount, reset ? 0 : 1);
-  }
-}
-
 TEST(Boots, UndoingAWinDespiteATimeOutBringsTheMarkBack) {
   TBootHost h;
   h.Boot(0, 0);
@@ -154,17 +141,6 @@ TEST(Boots, UndoingAWinDespiteATimeOutBringsTheMarkBack) {
   UndoClick(h.T);
   EXPECT_TRUE(h.P("Anna").BootedTooLong);
   EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 0);
-}
-
-TEST(Boots, AnUndoneBootIsTimedNoMore) {
-  TBootHost h;
-  h.Win(Winners, 0, 0, 0);
-  h.Boot(1, 0);
-  UndoClick(h.T);
-  EXPECT_EQ(h.P("Cleo").BootStart, 0);
-  h.Seconds(1);
-  EXPECT_TRUE(h.T.BootedPlayers.empty());
-  EXPECT_TRUE(h.T.Timing.ActiveBoots.empty());
 }
 
 TEST(BootMenu, StatesFollowTheEntryAndAnEmptySeatHasNone) {
@@ -187,43 +163,28 @@ TEST(BootMenu, StatesFollowTheEntryAndAnEmptySeatHasNone) {
 
 TEST(BootMenu, EachCommandWithItsLogLines) {
   TBootHost h;
-  const TTableRef row = TBootHost::Row(1);  // Cleo in seat 0
-  EXPECT_TRUE(IncrementBootCountItemClick(h.T, row, 0));
-  EXPECT_TRUE(IncrementBootCountItemClick(h.T, row, 0));
+  const TTableRef row = TBootHost::Row(1);  // Cleo in seat 0, Dirk in seat 1
+  EXPECT_TRUE(IncrementBootCountItemClick(h.T, row, 1));
+  EXPECT_TRUE(IncrementBootCountItemClick(h.T, row, 1));
   EXPECT_TRUE(h.BootLog().empty());
-  EXPECT_EQ(h.P("Cleo").BootCount, 2);
-  EXPECT_TRUE(DecrementBootCountItemClick(h.T, row, 0));
-  EXPECT_EQ(h.P("Cleo").BootCount, 1);
-  EXPECT_TRUE(ClearBootCountItemClick(h.T, row, 0));
-  EXPECT_EQ(h.P("Cleo").BootCount, 0);
-  h.Boot(1, 0);
+  EXPECT_TRUE(DecrementBootCountItemClick(h.T, row, 1));
+  EXPECT_EQ(h.P("Dirk").BootCount, 1);
+  EXPECT_TRUE(ClearBootCountItemClick(h.T, row, 1));
+  EXPECT_EQ(h.P("Dirk").BootCount, 0);
+  h.Boot(1, 1);
   h.Seconds(20);
-  h.Mark();
-  EXPECT_TRUE(SilentCancelBootTimingItemClick(h.T, row, 0));
-  EXPECT_TRUE(h.Posts().empty());
-  EXPECT_EQ(h.P("Cleo").BootCount, 1);
+  EXPECT_TRUE(SilentCancelBootTimingItemClick(h.T, row, 1));
+  EXPECT_EQ(h.P("Dirk").BootCount, 1);
   h.Boot(1, 0);
   h.Seconds(421);
-  h.Mark();
   EXPECT_TRUE(CancelBootedStateItemClick(h.T, row, 0));
   EXPECT_FALSE(h.P("Cleo").BootedTooLong);
-  EXPECT_EQ(h.BootLog(), (S{"Menu: Cancel booted state", "    -> Player = Cleo", "    -> UpdateWinnersRound"}));
-}
-
-TEST(BootMenu, LogLinesOfCountCommands) {
-  TBootHost h;
-  const TTableRef row = TBootHost::Row(1);
-  IncrementBootCountItemClick(h.T, row, 1);
-  IncrementBootCountItemClick(h.T, row, 1);
-  h.Mark();
-  DecrementBootCountItemClick(h.T, row, 1);
-  ClearBootCountItemClick(h.T, row, 1);
   EXPECT_EQ(h.BootLog(), (S{"Menu: Decrement boot count", "    -> Player = Dirk", "Menu: Clear boot count",
-                            "    -> Player = Dirk"}));
-  h.Boot(1, 1);
-  h.Mark();
-  SilentCancelBootTimingItemClick(h.T, row, 1);
-  EXPECT_EQ(h.BootLog(), (S{"Menu: Cancel boot silently", "    -> Boot returned: Dirk"}));
+                            "    -> Player = Dirk", "Click: Boot button", "    -> \"Dirk\" has booted",
+                            "Menu: Cancel boot silently", "    -> Boot returned: Dirk", "Click: Boot button",
+                            "    -> \"Cleo\" has booted", "Event: Player \"Cleo\" boot has timed out",
+                            "Menu: Cancel booted state", "    -> Player = Cleo", "    -> UpdateWinnersRound"}));
+  EXPECT_EQ(h.Posts().size(), 3u) << "the boots and the time-out, nothing for the silent cancel";
 }
 
 }  // namespace

@@ -30,12 +30,6 @@ struct TClockHost : TEngineHost {
   TDateTime Start = 0;
 };
 
-TEST(MatchClock, EveryTableStartsWhenClosed) {
-  TClockHost h;
-  EXPECT_GT(h.Start, 0);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(h.T.Model.Table(Winners, 0, i).StartTime, h.Start);
-}
-
 TEST(MatchClock, TimeLabelCountsUpOrShowsTimeLeft) {
   struct {
     bool left;
@@ -124,8 +118,6 @@ TEST(Reminders, TextOnTheClipboardAndOnlyTheSwitchedOnes) {
   EXPECT_EQ(h.Events()[0], "info: Table 50 in round 1 has 10 minutes left. You may Ctrl+V into the table.");
   EXPECT_EQ(h.Clipboard.Ansi, kBullets + " You have 10 minutes left to finish your game.");
   EXPECT_TRUE(h.Posts().empty());
-  EXPECT_TRUE(h.T.Model.Table(Winners, 0, 0).Reminded10);
-  EXPECT_FALSE(h.T.Model.Table(Winners, 0, 0).Reminded15);
 }
 
 // The reminder's message box lets ticks through; their scans wait.
@@ -203,7 +195,6 @@ TEST(TableTimerMenu, CopyTimeRemainingAndTheMenuStates) {
   EXPECT_TRUE(h.Posts().empty());
   h.Win(Winners, 0, 0, 0);
   EXPECT_FALSE(TableTimerMenuState(h.T, ref).ResetTimerEnabled);
-  EXPECT_FALSE(TableTimerMenuState(h.T, TTableRef::Of(Winners, 1, 0)).ResetTimerEnabled);  // not started
 }
 
 }  // namespace
