@@ -108,18 +108,6 @@ TEST(Reminders, FifteenTenAndFiveMinutesBeforeTheLimit) {
   }
 }
 
-TEST(Reminders, TextOnTheClipboardAndOnlyTheSwitchedOnes) {
-  TClockHost h;
-  h.T.Timing.RemindAt10 = true;
-  h.At(1800);
-  EXPECT_TRUE(h.Events().empty());
-  h.At(2100);
-  ASSERT_EQ(h.Events().size(), 4u);
-  EXPECT_EQ(h.Events()[0], "info: Table 50 in round 1 has 10 minutes left. You may Ctrl+V into the table.");
-  EXPECT_EQ(h.Clipboard.Ansi, kBullets + " You have 10 minutes left to finish your game.");
-  EXPECT_TRUE(h.Posts().empty());
-}
-
 // The reminder's message box lets ticks through; their scans wait.
 class TTickingScreen : public TFakeScreen {
  public:
@@ -181,18 +169,10 @@ TEST(TableTimerMenu, ResetRestartsTheClockButNotTheReminders) {
   const TTableRef ref = TTableRef::Of(Winners, 0, 0);
   ResetTimerItemClick(h.T, ref);
   EXPECT_EQ(h.Label(0).Text, "0:00");  // the tick ran at once
+  EXPECT_TRUE(TableTimerMenuState(h.T, ref).ResetTimerEnabled);
   h.Clock.Current += 1800 / kSecondsPerDay;
   TimerTimer(h.T);
   EXPECT_EQ(h.Events().size(), given);  // table 50 is 15 minutes from its limit again
-}
-
-TEST(TableTimerMenu, CopyTimeRemainingAndTheMenuStates) {
-  TClockHost h;
-  const TTableRef ref = TTableRef::Of(Winners, 0, 0);
-  h.Clock.Current = h.Start + 601.0 / kSecondsPerDay;
-  CopyTimeRemainingItemClick(h.T, ref);
-  EXPECT_EQ(h.Clipboard.Ansi, kBullets + " You have 34 minutes left to finish your game.");
-  EXPECT_TRUE(h.Posts().empty());
   h.Win(Winners, 0, 0, 0);
   EXPECT_FALSE(TableTimerMenuState(h.T, ref).ResetTimerEnabled);
 }
