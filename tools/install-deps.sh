@@ -3,8 +3,8 @@
 #   tools/install-deps.sh run    what building and running the program needs
 #   tools/install-deps.sh test   that, and what every test needs (the default)
 set -euo pipefail
-run=(cmake ninja-build g++ make pkg-config ccache qt6-base-dev libgl-dev tzdata)
-test=(libgtest-dev libgmock-dev g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev chromium)
+run=(cmake ninja-build g++ make pkg-config ccache qt6-base-dev qt6-svg-dev libgl-dev tzdata)
+test=(libgtest-dev libgmock-dev desktop-file-utils shared-mime-info g++-mingw-w64-x86-64 wine wine64 clang libclang-rt-14-dev chromium)
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
   test) packages=("${run[@]}" "${test[@]}") ;;

@@ -40,10 +40,6 @@ void PrintLine(std::ostream& out, const std::string& prefix, const std::string& 
   out << prefix << Cp1252ToUtf8(flat) << '\n';
 }
 
-bool TScriptFiles::AppendWriteThrough(const std::string& path, std::string_view bytes) {
-  return TNativeFileSystem::AppendWriteThrough(path == ".log" && FFilesFolder ? *FFilesFolder + path : path, bytes);
-}
-
 bool TScriptScreen::Confirm(const std::string& text, bool*) {
   PrintLine(FOut, "ask: ", text + (Answer ? " -> yes" : " -> no"));
   return Answer;

@@ -11,6 +11,7 @@
 #include "engine/Tourney.h"
 #include "formats/FormatStore.h"
 #include "lobby/ClipboardPort.h"
+#include "native/FilesWithLogFolder.h"
 #include "native/NativePorts.h"
 #include "posix/BuiltInTimeZones.h"
 #include "sim/SimLobby.h"
@@ -80,18 +81,6 @@ class TScriptClock : public TClockPort {
   uint64_t FTicks = 0;
 };
 
-// Real files, except that lines logged before a tournament file is named
-// (".log" in the current folder) go to the folder for files instead: a run
-// that never opened or created a tournament leaves nothing where it started.
-class TScriptFiles : public TNativeFileSystem {
- public:
-  void SetFilesFolder(const std::string* folder) { FFilesFolder = folder; }
-  bool AppendWriteThrough(const std::string& path, std::string_view bytes) override;
-
- private:
-  const std::string* FFilesFolder = nullptr;
-};
-
 struct TScriptHost {
   explicit TScriptHost(std::ostream& out);
   TScriptHost(const TScriptHost&) = delete;
@@ -101,7 +90,7 @@ struct TScriptHost {
   TScriptClipboard Clipboard;
   TScriptScreen Screen;
   TScriptClock Clock;
-  TScriptFiles Files;
+  TFilesWithLogFolder Files;
   // The script's clock is universal time: local time is the zone "UTC".
   TBuiltInTimeZones Zones;
   TSimLobby Lobby;  // prints "chatbox[TITLE]: " for each paste, "chat[TITLE]: " for each line sent

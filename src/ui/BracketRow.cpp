@@ -34,9 +34,19 @@ TBracketRow::TBracketRow(int bracket, int row, QWidget* parent) : QWidget(parent
     FWin[s] = MakeButton(this, CheckIcon(), "Win?", kWinLeft, top, kWinWidth);
     FWin[s]->setCheckable(true);
     FWin[s]->setObjectName(QStringLiteral("WinButton"));
-    FBoot[s] = MakeButton(this, BootIcon(), "", kBootLeft, top, kBootWidth);
+    FBoot[s] = MakeButton(this, BootIcon(), "Boot", kBootLeft, top, kBootWidth);
     FBoot[s]->setObjectName(QStringLiteral("BootButton"));
     FBoot[s]->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QFont bold = FBoot[s]->font();
+    bold.setBold(true);
+    FBoot[s]->setFont(bold);
+    QPalette red = FBoot[s]->palette();
+    red.setColor(QPalette::ButtonText, Qt::red);
+    FBoot[s]->setPalette(red);
+    connect(FBoot[s], &QToolButton::clicked, this, [this, s] { emit BootClicked(FRow, s); });
+    FBoot[s]->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FBoot[s], &QWidget::customContextMenuRequested, this,
+            [this, s](QPoint pos) { emit BootMenuRequested(FRow, s, FBoot[s]->mapToGlobal(pos)); });
     FCopy[s] = MakeButton(this, CopyIcon(), "Copy", kCopyLeft, top, kCopyWidth);
     FCopy[s]->setObjectName(QStringLiteral("CopyButton"));
     connect(FWin[s], &QToolButton::clicked, this, [this, s](bool down) { emit WinClicked(FRow, s, down); });
@@ -62,18 +72,15 @@ void TBracketRow::SetLook(const TRowLook& look) {
   update();
 }
 
-void TBracketRow::SetTime(const QString& text) {
-  if (text == FTime) return;
-  FTime = text;
-  update(QRect(0, Scaled(25), Scaled(30), Scaled(13)));
+void TBracketRow::SetTime(const TTimeLabel& label) {
+  if (label == FTime) return;
+  const bool flashChanged = label.Flash != FTime.Flash;
+  FTime = label;
+  if (flashChanged) update();
+  else update(QRect(0, Scaled(25), Scaled(30), Scaled(13)));
 }
 
 void TBracketRow::SetWinDown(int seat, bool down) { FWin[static_cast<size_t>(seat)]->setChecked(down); }
-
-void TBracketRow::SetBootsEnabled(bool enabled) {
-  FBootsEnabled = enabled;
-  ApplyButtons();
-}
 
 void TBracketRow::ApplyButtons() {
   for (size_t s = 0; s < 2; ++s) {
@@ -81,8 +88,9 @@ void TBracketRow::ApplyButtons() {
     FWin[s]->setEnabled(seat.Usable);
     FWin[s]->setChecked(seat.WinDown);
     FCopy[s]->setEnabled(seat.Usable);
-    FBoot[s]->setEnabled(seat.Usable && FBootsEnabled);
+    FBoot[s]->setEnabled(seat.Usable);
     FBoot[s]->setText(ToQt(seat.Boots));
+    FBoot[s]->setIcon(seat.BootImage ? BootIcon() : QIcon());
   }
 }
 
@@ -107,7 +115,8 @@ QColor TBracketRow::BoxColour(TBoxColour colour) const {
 void TBracketRow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   const QPalette& pal = palette();
-  p.fillRect(rect(), pal.color(QPalette::Window));
+  // A match over its limit flashes its row yellow.
+  p.fillRect(rect(), FTime.Flash ? QColor(Qt::yellow) : pal.color(QPalette::Window));
   QFont bold = font();
   bold.setBold(true);
   p.setFont(bold);
@@ -117,8 +126,8 @@ void TBracketRow::paintEvent(QPaintEvent*) {
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.85);
   p.setFont(small);
-  p.setPen(QColor(128, 0, 0));
-  p.drawText(QRect(0, Scaled(25), Scaled(30), Scaled(13)), Qt::AlignCenter, FTime);
+  p.setPen(FTime.Ink == TLabelInk::Finished ? QColor(0, 0, 128) : QColor(128, 0, 0));
+  p.drawText(QRect(0, Scaled(25), Scaled(30), Scaled(13)), Qt::AlignCenter, ToQt(FTime.Text));
   p.setFont(font());
   for (int s = 0; s < 2; ++s) {
     const TSeatLook& seat = FLook.Seats[static_cast<size_t>(s)];
@@ -160,6 +169,11 @@ void TBracketRow::mousePressEvent(QMouseEvent* event) {
   if (seat < 0 || !FLook.Seats[static_cast<size_t>(seat)].Usable) return QWidget::mousePressEvent(event);
   if (event->button() == Qt::LeftButton) emit NameClicked(FRow, seat);
   else if (event->button() == Qt::RightButton) emit PlayerMenuRequested(FRow, seat, event->globalPosition().toPoint());
+}
+
+// The table menu on the table number and the time.
+void TBracketRow::contextMenuEvent(QContextMenuEvent* event) {
+  if (event->pos().x() < Scaled(kNameLeft)) emit TableMenuRequested(FRow, event->globalPos());
 }
 
 bool TBracketRow::event(QEvent* event) {

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 
+#include "timing/TimingState.h"
 #include "ui/RowLook.h"
 
 class QToolButton;
@@ -21,9 +22,8 @@ class TBracketRow : public QWidget {
   // Repaints only when the look changed.
   void SetLook(const TRowLook& look);
   const TRowLook& Look() const { return FLook; }
-  void SetTime(const QString& text);
+  void SetTime(const TTimeLabel& label);
   void SetWinDown(int seat, bool down);
-  void SetBootsEnabled(bool enabled);
   QToolButton* WinButton(int seat) const { return FWin[static_cast<size_t>(seat)]; }
   QToolButton* CopyButton(int seat) const { return FCopy[static_cast<size_t>(seat)]; }
   // The name box of a seat, in row coordinates.
@@ -34,10 +34,14 @@ class TBracketRow : public QWidget {
   void CopyClicked(int row, int seat);
   void NameClicked(int row, int seat);
   void PlayerMenuRequested(int row, int seat, QPoint globalPos);
+  void BootClicked(int row, int seat);
+  void BootMenuRequested(int row, int seat, QPoint globalPos);
+  void TableMenuRequested(int row, QPoint globalPos);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
@@ -47,9 +51,8 @@ class TBracketRow : public QWidget {
 
   int FBracket;
   int FRow;
-  bool FBootsEnabled = false;
   TRowLook FLook;
-  QString FTime;
+  TTimeLabel FTime;
   std::array<QToolButton*, 2> FWin{}, FBoot{}, FCopy{};
 };
 

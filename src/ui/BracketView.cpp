@@ -18,6 +18,8 @@
 #include "engine/Tourney.h"
 #include "qt/QtText.h"
 #include "storage/ActionLog.h"
+#include "timing/Boots.h"
+#include "timing/ClockPort.h"
 #include "ui/BracketRow.h"
 #include "ui/RoundTabBar.h"
 #include "ui/RowLook.h"
@@ -138,19 +140,13 @@ TBracketRow* TBracketView::RowWidget(int tableIndex) const {
   return FRowWidgets[static_cast<size_t>(tableIndex)];
 }
 
-void TBracketView::SetBootsEnabled(bool enabled) {
-  FBootsEnabled = enabled;
-  for (TBracketRow* row : FRowWidgets) row->SetBootsEnabled(enabled);
-}
-
-void TBracketView::SetTimes(const std::vector<QString>& times) {
-  for (size_t i = 0; i < times.size() && i < FRowWidgets.size(); ++i) FRowWidgets[i]->SetTime(times[i]);
+void TBracketView::SetTimes(const std::array<TTimeLabel, kTablesPerRound>& labels) {
+  for (size_t i = 0; i < FRowWidgets.size() && i < labels.size(); ++i) FRowWidgets[i]->SetTime(labels[i]);
 }
 
 void TBracketView::EnsureRows(int count) {
   while (static_cast<int>(FRowWidgets.size()) < count) {
     auto* row = new TBracketRow(FBracket, static_cast<int>(FRowWidgets.size()), FRows);
-    row->SetBootsEnabled(FBootsEnabled);
     row->hide();
     connect(row, &TBracketRow::WinClicked, this, [this](int i, int seat, bool down) {
       CommitNameEdit();
@@ -159,6 +155,13 @@ void TBracketView::EnsureRows(int count) {
     connect(row, &TBracketRow::CopyClicked, this,
             [this](int i, int seat) { CopyClick(T, FBracket, ShownRound(), i, seat); });
     connect(row, &TBracketRow::NameClicked, this, &TBracketView::NameClicked);
+    connect(row, &TBracketRow::BootClicked, this,
+            [this](int i, int seat) { BootButtonClick(T, TTableRef::Of(FBracket, ShownRound(), i), seat); });
+    connect(row, &TBracketRow::BootMenuRequested, this, [this](int i, int seat, QPoint at) {
+      emit BootMenuRequested(FBracket, ShownRound(), i, seat, at);
+    });
+    connect(row, &TBracketRow::TableMenuRequested, this,
+            [this](int i, QPoint at) { emit TableMenuRequested(FBracket, ShownRound(), i, at); });
     connect(row, &TBracketRow::PlayerMenuRequested, this, [this](int i, int seat, QPoint at) {
       emit PlayerMenuRequested(FBracket, ShownRound(), i, seat, at);
     });
@@ -176,6 +179,7 @@ void TBracketView::Redraw() {
   if (round < 0 || round >= kRounds) return;
   const int count = std::clamp(T.Model.Round(FBracket, round).TableCount, 0, kSearchTables[FBracket]);
   EnsureRows(count);
+  const TDateTime now = T.Ports.Clock->Now();
   int visible = 0;
   for (int i = 0; i < static_cast<int>(FRowWidgets.size()); ++i) {
     TBracketRow* row = FRowWidgets[static_cast<size_t>(i)];
@@ -183,7 +187,7 @@ void TBracketView::Redraw() {
       row->hide();
       continue;
     }
-    const TRowLook look = RowLook(T, FBracket, round, i);
+    const TRowLook look = RowLook(T, FBracket, round, i, now);
     row->SetLook(look);
     if (look.Hidden) {
       row->hide();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/Model.h"
+#include "timing/TimingState.h"
 
 class QLabel;
 class QLineEdit;
@@ -48,11 +49,13 @@ class TBracketView : public QFrame {
   QLineEdit* NameEdit() const { return FNameEdit; }
   // The row widget of a table index; null when not built yet.
   TBracketRow* RowWidget(int tableIndex) const;
-  void SetBootsEnabled(bool enabled);
-  void SetTimes(const std::vector<QString>& times);
+  // The time labels of the rows shown, one per table index.
+  void SetTimes(const std::array<TTimeLabel, kTablesPerRound>& labels);
 
  signals:
   void PlayerMenuRequested(int bracket, int round, int tableIndex, int seat, QPoint globalPos);
+  void BootMenuRequested(int bracket, int round, int tableIndex, int seat, QPoint globalPos);
+  void TableMenuRequested(int bracket, int round, int tableIndex, QPoint globalPos);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,7 +84,6 @@ class TBracketView : public QFrame {
   int FTab = 0;             // the tab whose top row is remembered when left
   bool FSilentTabs = false;  // the tabs change by a redraw, not by the host
   int FEditRow = -1, FEditSeat = 0, FEditRound = 0;
-  bool FBootsEnabled = false;
 };
 
 }  // namespace vkr

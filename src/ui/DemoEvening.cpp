@@ -1,20 +1,18 @@
 #include "ui/DemoEvening.h"
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QTimer>
 #include <QToolButton>
 
 #include "engine/NewTourney.h"
 #include "engine/Results.h"
 #include "engine/Tourney.h"
 #include "qt/QtText.h"
+#include "ui/AutoAnswer.h"
 #include "ui/BracketRow.h"
 #include "ui/BracketView.h"
 #include "ui/PlayerPanel.h"
@@ -23,25 +21,6 @@
 
 namespace vkr {
 namespace {
-
-// Answers Yes (or OK) to every message box while it lives.
-class TYesSayer {
- public:
-  TYesSayer() {
-    FTimer.setInterval(10);
-    QObject::connect(&FTimer, &QTimer::timeout, [] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (box == nullptr || !box->isVisible()) return;
-      QAbstractButton* button = box->button(QMessageBox::Yes);
-      if (button == nullptr) button = box->button(QMessageBox::Ok);
-      if (button != nullptr) button->click();
-    });
-    FTimer.start();
-  }
-
- private:
-  QTimer FTimer;
-};
 
 bool Click(TTarnwickForm& form, const char* action) {
   QAction* a = form.Action(QString::fromLatin1(action));
@@ -117,7 +96,7 @@ bool PlayDemoEvening(TTarnwickForm& form, const QString& script, const QString& 
     *error = QStringLiteral("cannot read %1").arg(script);
     return false;
   }
-  TYesSayer yes;
+  TAutoAnswer yes;
   int number = 0;
   while (!file.atEnd()) {
     ++number;

@@ -64,6 +64,7 @@ void TTarnwickForm::CreateActions() {
   AddItem(file, "New1", "&New...");
   AddItem(file, "Open1", "&Open...", [this] { OpenItemClick(); })->setShortcut(QKeySequence::Open);
   AddItem(file, "Saveas1", "&Save as...", [this] { SaveAsItemClick(); });
+  AddItem(file, "ExportPictureItem", "Export bracket &picture...", [this] { ExportPictureItemClick(); });
   FRecentTourneys = file->addMenu(QStringLiteral("Recent tourneys"));
   FRecentTourneys->setObjectName(QStringLiteral("RecentTourneysMenu"));
   file->addSeparator();
@@ -202,7 +203,8 @@ void TTarnwickForm::CreateActions() {
   AddCheckItem(hosting, "ResetBootsOnAssignItem", "Reset b&oot counts on assign", &t.Options.ResetBootsOnAssign);
   AddItem(hosting, "PostManuallyItem", "&Post assignments manually", [&t] { PostManuallyItemClick(t); })
       ->setCheckable(true);
-  AddItem(hosting, "DisplayMatchTimeRemainingItem", "&Display match time remaining")->setCheckable(true);
+  AddCheckItem(hosting, "DisplayMatchTimeRemainingItem", "&Display match time remaining",
+               &t.Timing.DisplayMatchTimeRemaining, [this] { TimerTick(); });
   AddItem(hosting, "Matchtimereminders1", "Match tim&e reminders...");
   AddCheckItem(hosting, "ShowPointsAtEndItem", "&Show points at end", &t.Options.ShowPointsAtEnd);
   AddItem(opts, "ConfirmNotifyItem", "&Confirm and notify prompts...");

@@ -1,8 +1,9 @@
-// File/Open, File/Save as (the tournament or one of its reports) and the
-// "Recent tourneys" submenu.
+// File/Open, File/Save as (the tournament or one of its reports), the export
+// of the bracket picture and the "Recent tourneys" submenu.
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSettings>
 
 #include "engine/Tourney.h"
@@ -10,6 +11,7 @@
 #include "storage/ActionLog.h"
 #include "storage/ReportExport.h"
 #include "storage/TournamentFile.h"
+#include "ui/BracketPictureExport.h"
 #include "ui/TarnwickForm.h"
 
 namespace vkr {
@@ -49,6 +51,20 @@ void TTarnwickForm::SaveAsItemClick() {
                                                                                   : TReportKind::PointsSummary;
     ExportReport(T, kind, FromQt(name));
   }
+}
+
+void TTarnwickForm::ExportPictureItemClick() {
+  const QFileInfo tourney(ToQt(T.Storage.FileName));
+  const QString suggested = T.Storage.FileName.empty() ? ToQt(T.FilesFolder) + QStringLiteral("bracket.html")
+                                                       : tourney.path() + QLatin1Char('/') + tourney.completeBaseName() +
+                                                             QStringLiteral(".html");
+  QString filter = QStringLiteral("Web page (*.html)");
+  QString name = QFileDialog::getSaveFileName(this, QStringLiteral("Export bracket picture"), suggested,
+                                              BracketPictureFilters(), &filter);
+  if (name.isEmpty()) return;
+  if (QFileInfo(name).suffix().isEmpty()) name += QLatin1Char('.') + filter.section(QLatin1Char('.'), -1).chopped(1);
+  QString error;
+  if (!ExportBracketPicture(T, name, &error)) QMessageBox::warning(this, QStringLiteral("Export bracket picture"), error);
 }
 
 void TTarnwickForm::RememberTourney(const QString& fileName) {

@@ -3,6 +3,7 @@
 #include "base/Text.h"
 #include "engine/Structure.h"
 #include "engine/Tourney.h"
+#include "timing/BootTick.h"
 
 namespace vkr {
 namespace {
@@ -33,7 +34,7 @@ int SlotAt(const TPlayer& p, TTableRef ref) {
   return -1;
 }
 
-void LookOfEntry(const TTourney& t, TTableRef ref, const TTable& table, int entry, TSeatLook& seat) {
+void LookOfEntry(const TTourney& t, TTableRef ref, const TTable& table, int entry, TDateTime now, TSeatLook& seat) {
   const TModel& m = t.Model;
   const TPlayer& p = m.Player(entry);
   seat.Taken = true;
@@ -57,12 +58,14 @@ void LookOfEntry(const TTourney& t, TTableRef ref, const TTable& table, int entr
     const TTableRef previous = p.Tables[static_cast<size_t>(slot - 1)];
     if (previous.IsSet()) seat.NextHint = Sprintf("Came from %d", m.Table(previous).Number);
   }
-  if (p.BootCount > 0) seat.Boots = std::to_string(p.BootCount);
+  const TBootButtonFace face = BootButtonFace(t, entry, now);
+  seat.Boots = face.Caption;
+  seat.BootImage = face.ShowImage;
 }
 
 }  // namespace
 
-TRowLook RowLook(const TTourney& t, int bracket, int round, int tableIndex) {
+TRowLook RowLook(const TTourney& t, int bracket, int round, int tableIndex, TDateTime now) {
   const TModel& m = t.Model;
   const TRound& r = m.Round(bracket, round);
   const TTableRef ref = TTableRef::Of(bracket, round, tableIndex);
@@ -80,7 +83,7 @@ TRowLook RowLook(const TTourney& t, int bracket, int round, int tableIndex) {
     seat.Colour = !seat.Usable ? TBoxColour::Unusable : table.Result != 0 ? TBoxColour::Decided : TBoxColour::Window;
     seat.WinDown = table.Result - 1 == s;
     const int16_t entry = table.Seat[static_cast<size_t>(s)];
-    if (entry != kNoEntry && entry < m.PlayerCount()) LookOfEntry(t, ref, table, entry, seat);
+    if (entry != kNoEntry && entry < m.PlayerCount()) LookOfEntry(t, ref, table, entry, now, seat);
   }
   return look;
 }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "base/DateTime.h"
+
 namespace vkr {
 
 struct TTourney;
@@ -26,7 +28,8 @@ enum class TBoxColour : uint8_t {
 struct TSeatLook {
   std::string Name, Hint;      // hint: the team members
   std::string Next, NextHint;  // the next table's number; "Came from %d"
-  std::string Boots;           // the boot count when above 0
+  std::string Boots;           // the running boot time, or the boot count when above 0
+  bool BootImage = true;       // no image while the boot time runs
   TBoxColour Colour = TBoxColour::Window;
   bool Usable = true;
   bool Taken = false;
@@ -41,7 +44,7 @@ struct TRowLook {
   bool operator==(const TRowLook&) const = default;
 };
 
-TRowLook RowLook(const TTourney& t, int bracket, int round, int tableIndex);
+TRowLook RowLook(const TTourney& t, int bracket, int round, int tableIndex, TDateTime now);
 
 // The first round a bracket's tabs show: tab i shows round i + FirstTabRound.
 inline int FirstTabRound(int bracket) { return bracket; }

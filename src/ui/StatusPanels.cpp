@@ -4,7 +4,6 @@
 #include <QDockWidget>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTableWidget>
@@ -15,13 +14,22 @@
 #include "qt/QtText.h"
 #include "storage/ByesList.h"
 #include "storage/PointsGrid.h"
-#include "timing/Boots.h"
-#include "timing/ClockPort.h"
 
 namespace vkr {
 namespace {
 
 constexpr int kPanelWidth = 198;
+
+QTreeWidget* List(const char* name, const QStringList& columns, std::initializer_list<int> widths) {
+  auto* list = new QTreeWidget;
+  list->setObjectName(QString::fromLatin1(name));
+  list->setHeaderLabels(columns);
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  int column = 0;
+  for (int width : widths) list->setColumnWidth(column++, width);
+  return list;
+}
 
 QDockWidget* Dock(QMainWindow* window, const char* title, const char* name, QWidget* content) {
   auto* dock = new QDockWidget(QString::fromLatin1(title), window);
@@ -42,25 +50,39 @@ QDockWidget* Dock(QMainWindow* window, const char* title, const char* name, QWid
   return dock;
 }
 
+// Replaces the lines of a list when they differ from the ones shown.
+void ShowLines(QTreeWidget* list, const std::vector<QStringList>& lines) {
+  bool same = list->topLevelItemCount() == static_cast<int>(lines.size());
+  for (int i = 0; same && i < list->topLevelItemCount(); ++i) {
+    for (int c = 0; same && c < lines[static_cast<size_t>(i)].size(); ++c) {
+      same = list->topLevelItem(i)->text(c) == lines[static_cast<size_t>(i)][c];
+    }
+  }
+  if (same) return;
+  const bool sorted = list->isSortingEnabled();
+  list->setUpdatesEnabled(false);
+  list->setSortingEnabled(false);
+  list->clear();
+  for (const QStringList& line : lines) list->addTopLevelItem(new QTreeWidgetItem(line));
+  list->setSortingEnabled(sorted);
+  list->setUpdatesEnabled(true);
+}
+
 }  // namespace
 
 TStatusPanels::TStatusPanels(TTourney& t, QMainWindow* window) : QObject(window), T(t) {
-  FByes = new QTreeWidget;
-  FByes->setObjectName(QStringLiteral("ByesList"));
-  FByes->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Round")});
-  FByes->setColumnWidth(0, 120);
-  FByes->setRootIsDecorated(false);
+  FByes = List("ByesList", {QStringLiteral("Name"), QStringLiteral("Round")}, {120});
   FByes->setSortingEnabled(true);
   FByes->sortByColumn(0, Qt::AscendingOrder);
-  FBoots = new QListWidget;
-  FBoots->setObjectName(QStringLiteral("ActiveBootsList"));
-  FOverdue = new QListWidget;
-  FOverdue->setObjectName(QStringLiteral("OverdueTablesList"));
+  FBoots = List("ActiveBootsList", {QStringLiteral("Name"), QStringLiteral("Time"), QStringLiteral("Table")},
+                {105, 40, 45});
+  FOverdue = List("OverdueTablesList", {QStringLiteral("Table"), QStringLiteral("Round"), QStringLiteral("Time")},
+                  {50, 60, 50});
   FPoints = new QTableWidget(0, 2);
   FPoints->setObjectName(QStringLiteral("PointsGrid"));
   FPoints->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Points")});
   FPoints->setColumnWidth(0, 121);
-  FPoints->setColumnWidth(1, 51);
+  FPoints->horizontalHeader()->setStretchLastSection(true);
   FPoints->verticalHeader()->hide();
   FPoints->verticalHeader()->setDefaultSectionSize(17);
   connect(FPoints, &QTableWidget::cellChanged, this, [this](int row, int column) {
@@ -77,7 +99,7 @@ TStatusPanels::TStatusPanels(TTourney& t, QMainWindow* window) : QObject(window)
   bar->setObjectName(QStringLiteral("StatusBar"));
   for (size_t i = 0; i < FClocks.size(); ++i) {
     FClocks[i] = new QLabel(bar);
-    FClocks[i]->setFixedWidth(90);
+    FClocks[i]->setMinimumWidth(90);
     FClocks[i]->setAlignment(Qt::AlignCenter);
     FClocks[i]->setFrameShape(QFrame::StyledPanel);
     FClocks[i]->setToolTip(
@@ -99,12 +121,9 @@ int TStatusPanels::Width() const {
 }
 
 void TStatusPanels::Refresh() {
-  FByes->setSortingEnabled(false);
-  FByes->clear();
-  for (const TByesListRow& row : ByesListRows(T)) {
-    FByes->addTopLevelItem(new QTreeWidgetItem({ToQt(row.Name), ToQt(row.Rounds)}));
-  }
-  FByes->setSortingEnabled(true);
+  std::vector<QStringList> byes;
+  for (const TByesListRow& row : ByesListRows(T)) byes.push_back({ToQt(row.Name), ToQt(row.Rounds)});
+  ShowLines(FByes, byes);
   // A cell the host is typing into keeps its text until the next refresh.
   QWidget* focus = QApplication::focusWidget();
   if (focus == nullptr || focus == FPoints || !FPoints->isAncestorOf(focus)) {
@@ -117,31 +136,26 @@ void TStatusPanels::Refresh() {
     }
     FEditingGrid = false;
   }
-  RefreshBoots();
-}
-
-void TStatusPanels::RefreshBoots() {
-  const int count = static_cast<int>(T.BootedPlayers.size());
-  while (FBoots->count() > count) delete FBoots->takeItem(FBoots->count() - 1);
-  for (int i = 0; i < count; ++i) {
-    const int entry = T.BootedPlayers[static_cast<size_t>(i)];
-    if (entry < 0 || entry >= T.Model.PlayerCount()) continue;
-    const int32_t left = BootSecondsLeft(T, entry);
-    const QString text = ToQt(Sprintf("%s  %d:%02d", T.Model.Player(entry).Name.c_str(), left / 60, left % 60));
-    if (i >= FBoots->count()) FBoots->addItem(text);
-    else if (FBoots->item(i)->text() != text) FBoots->item(i)->setText(text);
-  }
+  Tick();
 }
 
 void TStatusPanels::Tick() {
-  const TDateTime now = T.Ports.Clock->Now();
-  const QString local = ToQt(T.Ports.Clock->LongTime(now));
-  if (FClocks[0]->text() != local) FClocks[0]->setText(local);
-  for (size_t i = 0; i < T.ExtraClockOffsets.size(); ++i) {
-    const QString text = ToQt(T.Ports.Clock->LongTime(now - T.ExtraClockOffsets[i]));
-    if (FClocks[i + 1]->text() != text) FClocks[i + 1]->setText(text);
+  const TTimingState& timing = T.Timing;
+  for (size_t i = 0; i < FClocks.size(); ++i) {
+    const QString text = ToQt(timing.StatusClocks[i]);
+    if (FClocks[i]->text() != text) FClocks[i]->setText(text);
   }
-  if (!T.BootedPlayers.empty() || FBoots->count() > 0) RefreshBoots();
+  std::vector<QStringList> boots;
+  for (const TActiveBootLine& line : timing.ActiveBoots) {
+    boots.push_back({ToQt(line.Name), ToQt(line.Time), QString::number(line.TableNumber)});
+  }
+  ShowLines(FBoots, boots);
+  std::vector<QStringList> overdue;
+  for (const TOverdueRecord& record : timing.Overdue) {
+    overdue.push_back({QString::number(record.TableNumber), ToQt(record.RoundLabel),
+                       ToQt(Sprintf("%d:%.2d", record.MinutesPlayed / 60, record.MinutesPlayed % 60))});
+  }
+  ShowLines(FOverdue, overdue);
 }
 
 }  // namespace vkr

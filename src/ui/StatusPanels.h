@@ -7,7 +7,6 @@
 
 class QDockWidget;
 class QLabel;
-class QListWidget;
 class QMainWindow;
 class QTableWidget;
 class QTreeWidget;
@@ -28,20 +27,18 @@ class TStatusPanels : public QObject {
   int Width() const;
   // Rebuilds the lists from the tournament.
   void Refresh();
-  // Once a second: the clocks and the boots' remaining time.
+  // Once a second: the clocks, the active boots and the overdue tables.
   void Tick();
   QTreeWidget* ByesList() const { return FByes; }
   QTableWidget* PointsGrid() const { return FPoints; }
   QLabel* Clock(int i) const { return FClocks[static_cast<size_t>(i)]; }
 
  private:
-  void RefreshBoots();
-
   TTourney& T;
   std::array<QDockWidget*, 4> FDocks{};
   QTreeWidget* FByes;
-  QListWidget* FBoots;
-  QListWidget* FOverdue;
+  QTreeWidget* FBoots;
+  QTreeWidget* FOverdue;
   QTableWidget* FPoints;
   std::array<QLabel*, 3> FClocks{};
   bool FEditingGrid = false;

@@ -47,6 +47,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   T.Ports.Clock = &FClock;
   T.Ports.Clipboard = &FClipboard;
   T.Ports.Files = &FFiles;
+  FFiles.SetFilesFolder(&T.FilesFolder);
   T.Ports.TimeZones = &FTimeZones;
   LoadZoneClocks(T);
   T.FilesFolder = DefaultFilesFolder();
@@ -70,6 +71,8 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
     connect(FViews[static_cast<size_t>(b)]->MinimiseButton(), &QAbstractButton::toggled, this,
             [this] { ApplyMinimizedViews(); });
     connect(FViews[static_cast<size_t>(b)], &TBracketView::PlayerMenuRequested, this, &TTarnwickForm::ShowPlayerMenu);
+    connect(FViews[static_cast<size_t>(b)], &TBracketView::BootMenuRequested, this, &TTarnwickForm::ShowBootMenu);
+    connect(FViews[static_cast<size_t>(b)], &TBracketView::TableMenuRequested, this, &TTarnwickForm::ShowTableMenu);
   }
   connect(FSplitter, &QSplitter::splitterMoved, this, [this] { RememberPanelHeights(); });
   FSplitter->installEventFilter(this);
@@ -82,6 +85,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
 
   FStatus = new TStatusPanels(T, this);
   CreateActions();
+  CreateTimingMenus();
   CreateToolBars();
   ConnectPlayerListItems();
 
@@ -134,6 +138,11 @@ void TTarnwickForm::TimerTick() {
   // Boots, clocks, time labels, reminders and the lobby, then what they show.
   TimerTimer(T);
   FStatus->Tick();
+  for (size_t b = 0; b < FViews.size(); ++b) {
+    FViews[b]->SetTimes(T.Timing.RowLabels[b]);
+    // A running boot shows its time on the boot buttons.
+    if (!T.BootedPlayers.empty()) FViews[b]->Redraw();
+  }
 }
 
 void TTarnwickForm::UpdateCaption() {

@@ -12,7 +12,7 @@
 
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
-#include "posix/PosixFileSystem.h"
+#include "native/FilesWithLogFolder.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
 #include "qt/QtTimeZones.h"
@@ -90,6 +90,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   QAction* AddCheckItem(QMenu* menu, const char* objectName, const char* caption, bool* option,
                         std::function<void()> after = {});
   void CreateToolBars();
+  void CreateTimingMenus();
   void ConnectPlayerListItems();
   void UpdateActions();
   // Menus built from the tournament's data (FormMenus.cpp).
@@ -97,10 +98,14 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   void RebuildMacroControls();
   void FillLobbyMenu(QMenu* menu);
   void ShowPlayerMenu(int bracket, int round, int tableIndex, int seat, QPoint at);
+  void ShowBootMenu(int bracket, int round, int tableIndex, int seat, QPoint at);
+  void ShowTableMenu(int bracket, int round, int tableIndex, QPoint at);
+  void SelectTimeZones();
   void RunMacro(const std::string& name);
   // Files (FormFiles.cpp).
   void OpenItemClick();
   void SaveAsItemClick();
+  void ExportPictureItemClick();
   void RebuildRecentTourneys();
   void RememberTourney(const QString& fileName);
   // Panels (FormArrangement.cpp).
@@ -118,7 +123,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
 
   TQtClipboard FClipboard;
   TQtClock FClock;
-  TPosixFileSystem FFiles;
+  TFilesWithLogFolder FFiles;
   TQtTimeZones FTimeZones;
   TTourney T;
   std::unique_ptr<TSettingsPort> FSettingsStore;
@@ -143,6 +148,9 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   QMenu* FRecentTourneys = nullptr;
   QMenu* FPlayerMenu = nullptr;
   QMenu* FPlayerMacros = nullptr;
+  QMenu* FBootMenu = nullptr;
+  QMenu* FTableMenu = nullptr;
+  QMenu* FTimeZoneMenu = nullptr;
   QActionGroup* FElimGroup = nullptr;
   QActionGroup* FPointsGroup = nullptr;
   QActionGroup* FArrangementGroup = nullptr;

@@ -1,5 +1,6 @@
 // The host window opens stored tournaments: a good file opens, a damaged one
-// offers its backup and opens that when the host agrees.
+// offers its backup and opens that when the host agrees; before any is open,
+// log lines go to the folder for files, not to the folder it was started from.
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -7,6 +8,7 @@
 #include <QtTest>
 
 #include "BoxAnswerer.h"
+#include "storage/ActionLog.h"
 #include "ui/TarnwickForm.h"
 
 class StartUpTest : public QObject {
@@ -41,6 +43,18 @@ class StartUpTest : public QObject {
     QCOMPARE(answerer.Seen.size(), 2);
     QCOMPARE(answerer.Seen.at(1), QStringLiteral("A backup of this file exists. Do you want to load this instead?"));
     QCOMPARE(form.Tourney().ElimFormat, vkr::ElimSingle);
+  }
+
+  void LogsNothingWhereItWasStarted() {
+    QTemporaryDir started, files;
+    const QString home = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(started.path()));
+    vkr::TTarnwickForm form;
+    form.Tourney().FilesFolder = QDir::toNativeSeparators(files.path() + QLatin1Char('/')).toStdString();
+    vkr::WriteLogLine(form.Tourney(), "Event: before any tournament");
+    QDir::setCurrent(home);
+    QVERIFY(!QFile::exists(started.filePath(QStringLiteral(".log"))));
+    QVERIFY(QFile::exists(files.filePath(QStringLiteral(".log"))));
   }
 };
 
