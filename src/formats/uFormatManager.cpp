@@ -14,6 +14,7 @@
 #include "base/Text.h"
 #include "engine/Tourney.h"
 #include "formats/FormatMenu.h"
+#include "formats/uDialogButtons.h"
 #include "formats/uFormatEditor.h"
 #include "formats/uFormatViewer.h"
 #include "messages/Templates.h"
@@ -41,12 +42,7 @@ TFormatManagerForm::TFormatManagerForm(TTourney& t, const std::string& currentNa
 
   auto* side = new QVBoxLayout;
   auto addButton = [&](const char* caption, const char* name, void (TFormatManagerForm::*click)()) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, click);
-    side->addWidget(button);
-    return button;
+    return AddCommandButton(this, side, caption, name, [this, click] { (this->*click)(); });
   };
   addButton("Add...", "AddButton", &TFormatManagerForm::AddClick);
   FEdit = addButton("Edit...", "EditButton", &TFormatManagerForm::EditClick);

@@ -9,6 +9,8 @@
 #include "messages/HotKey.h"
 #include "messages/MacroSections.h"
 #include "messages/MacroText.h"
+#include "storage/FileSystemPort.h"
+#include "storage/Settings.h"
 
 namespace vkr {
 
@@ -18,7 +20,16 @@ std::string CurrentMacroFile(const TTourney& t) {
 
 void SetMacroFile(TTourney& t, const std::string& fileName) {
   t.Macros.FileName = fileName;
+  AddRecentFile(t.Macros.RecentFiles, fileName);
   BuildMacroControls(t);
+}
+
+bool SaveMacroFileAs(TTourney& t, const std::string& fileName) {
+  if (!t.Ports.Files->CopyFile(CurrentMacroFile(t), fileName)) return false;
+  t.Macros.FileName = fileName;
+  AddRecentFile(t.Macros.RecentFiles, fileName);
+  t.Ports.Screen->ControlsChanged();
+  return true;
 }
 
 void BuildMacroControls(TTourney& t) {

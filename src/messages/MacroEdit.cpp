@@ -85,4 +85,13 @@ TMacroEditCheck ValidateMacroEdit(const TMacroSet& set, int editing, TMacroEdit&
   return {};
 }
 
+std::string LobbySample(const std::string& hostName, const std::vector<std::string>& lines) {
+  std::string sample;
+  for (const std::string& line : lines) {
+    if (!sample.empty()) sample += '\n';
+    sample += hostName + "> " + line;
+  }
+  return sample;
+}
+
 }  // namespace vkr

@@ -22,4 +22,8 @@ struct TMacroEditCheck {
 // hot-key, and each line is one chat line.
 TMacroEditCheck ValidateMacroEdit(const TMacroSet& set, int editing, TMacroEdit& edit);
 
+// The lines as the lobby's chat shows them: each after the host's name and
+// "> ", one per line.
+std::string LobbySample(const std::string& hostName, const std::vector<std::string>& lines);
+
 }  // namespace vkr

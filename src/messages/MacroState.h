@@ -20,6 +20,7 @@ struct TMacroButton {
 
 struct TMacroState {
   std::string FileName;  // the current macro file; empty: the default in the folder for files
+  std::vector<std::string> RecentFiles;  // newest first
   std::vector<TMacroEntry> Entries;
   std::vector<std::string> PlayerEntries;
   std::vector<TMacroButton> Buttons;

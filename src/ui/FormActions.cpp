@@ -54,6 +54,15 @@ QAction* TTarnwickForm::AddCheckItem(QMenu* menu, const char* objectName, const 
   return action;
 }
 
+void TTarnwickForm::ConnectItem(const char* objectName, std::function<void()> slot) {
+  QAction* action = Action(QString::fromLatin1(objectName));
+  action->setEnabled(true);
+  connect(action, &QAction::triggered, this, [this, slot] {
+    slot();
+    UpdateActions();
+  });
+}
+
 QAction* TTarnwickForm::Action(const QString& objectName) const { return findChild<QAction*>(objectName); }
 
 void TTarnwickForm::CreateActions() {
@@ -156,7 +165,8 @@ void TTarnwickForm::CreateActions() {
   AddItem(FMacroMenu, "Newmacros1", "&New...");
   AddItem(FMacroMenu, "Openmacros1", "&Open...");
   AddItem(FMacroMenu, "Saveasmacros1", "&Save as...");
-  FMacroMenu->addMenu(QStringLiteral("Recent files"))->setObjectName(QStringLiteral("MacroRecentFilesMenu"));
+  FMacroRecent = FMacroMenu->addMenu(QStringLiteral("Recent files"));
+  FMacroRecent->setObjectName(QStringLiteral("MacroRecentFilesMenu"));
   FStopMenu = bar->addMenu(QStringLiteral("&Macro"));
   FStopMenu->setObjectName(QStringLiteral("StopMenu"));
   AddItem(FStopMenu, "Stop1", "&Stop", [&t] { Stop1Click(t); });
@@ -280,6 +290,7 @@ void TTarnwickForm::UpdateActions() {
   FLobbyTopMenu->menuAction()->setVisible(t.Lobby.ShowLobbyInMenu);
   RebuildFormatEntries();
   RebuildMacroControls();
+  RebuildRecentMacroFiles();
   FMacroMenu->menuAction()->setVisible(!t.Macros.Running);
   FStopMenu->menuAction()->setVisible(t.Macros.Running);
   FPlayerPanel->Refresh();

@@ -19,14 +19,7 @@
 namespace vkr {
 
 void TTarnwickForm::ConnectPlayerListItems() {
-  auto wire = [this](const char* name, std::function<void()> slot) {
-    QAction* action = Action(QString::fromLatin1(name));
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, slot] {
-      slot();
-      UpdateActions();
-    });
-  };
+  auto wire = [this](const char* name, std::function<void()> slot) { ConnectItem(name, std::move(slot)); };
   auto editList = [this](TBannedPlayersForm::TMode mode, TNameList& list) {
     TBannedPlayersForm form(mode, list, this);
     if (form.exec() != QDialog::Accepted) return;

@@ -2,13 +2,15 @@
 // window, written after every option change and when the window closes.
 #include <QCloseEvent>
 #include <QRect>
-#include <algorithm>
 #include <QScreen>
+#include <algorithm>
 
+#include "messages/MacroControls.h"
 #include "storage/Settings.h"
 #include "storage/SettingsApply.h"
 #include "storage/SettingsPort.h"
 #include "storage/SideFiles.h"
+#include "timing/ZoneClocks.h"
 #include "ui/StatusPanels.h"
 #include "ui/TarnwickForm.h"
 
@@ -19,6 +21,7 @@ void TTarnwickForm::LoadSettings(std::unique_ptr<TSettingsPort> store) {
   TSettings& s = FSettings;
   if (!ReadSettings(*FSettingsStore, s)) Warning("Error reading configuration");
   ApplySettings(T, s);
+  BuildMacroControls(T);  // from the stored active macro file
   if (s.Left && s.Top) {
     // A placement from another screen layout must not put the window out of reach.
     const QRect area = screen() != nullptr ? screen()->availableGeometry() : QRect(0, 0, 800, 600);
@@ -32,6 +35,8 @@ void TTarnwickForm::LoadSettings(std::unique_ptr<TSettingsPort> store) {
   Action(QStringLiteral("AlwaysOnTopItem"))->setChecked(s.AlwaysOnTop);
   LoadPlayerLists(T);
   ArrangeBrackets();
+  // The clocks show the chosen zones at once, not a second later.
+  UpdateStatusClocks(T, FClock.Now());
   RefreshAll();
 }
 

@@ -88,6 +88,11 @@ TPlayerPanel::TPlayerPanel(TTourney& t, QWidget* parent) : QFrame(parent), T(t) 
   FUndo->setObjectName(QStringLiteral("UndoButton"));
   FRedo = new QPushButton(QStringLiteral("Redo"), find);
   FRedo->setObjectName(QStringLiteral("RedoButton"));
+  // Narrow buttons, so the label and both fields fit a one-bracket-wide window.
+  for (QPushButton* button : {FUndo, FRedo}) {
+    button->setMaximumWidth(button->fontMetrics().horizontalAdvance(QStringLiteral("Redo")) +
+                            4 * button->fontMetrics().averageCharWidth());
+  }
   FMinimise[1] = MinimiseButton(find);
   FMinimise[1]->setObjectName(QStringLiteral("MinMaxFindPlayerButton"));
   findRow->addWidget(findLabel);

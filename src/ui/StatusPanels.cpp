@@ -20,14 +20,20 @@ namespace {
 
 constexpr int kPanelWidth = 198;
 
+// A list of the status summary; widths are those of the columns after the first.
 QTreeWidget* List(const char* name, const QStringList& columns, std::initializer_list<int> widths) {
   auto* list = new QTreeWidget;
   list->setObjectName(QString::fromLatin1(name));
   list->setHeaderLabels(columns);
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
+  // The panel is narrow: the first column takes what the others leave, so
+  // nothing needs a sideways scroll bar.
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->header()->setStretchLastSection(false);
+  list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
   int column = 0;
-  for (int width : widths) list->setColumnWidth(column++, width);
+  for (int width : widths) list->setColumnWidth(++column, width);
   return list;
 }
 
@@ -71,18 +77,19 @@ void ShowLines(QTreeWidget* list, const std::vector<QStringList>& lines) {
 }  // namespace
 
 TStatusPanels::TStatusPanels(TTourney& t, QMainWindow* window) : QObject(window), T(t) {
-  FByes = List("ByesList", {QStringLiteral("Name"), QStringLiteral("Round")}, {120});
+  FByes = List("ByesList", {QStringLiteral("Name"), QStringLiteral("Round")}, {60});
   FByes->setSortingEnabled(true);
   FByes->sortByColumn(0, Qt::AscendingOrder);
   FBoots = List("ActiveBootsList", {QStringLiteral("Name"), QStringLiteral("Time"), QStringLiteral("Table")},
-                {105, 40, 45});
+                {40, 45});
   FOverdue = List("OverdueTablesList", {QStringLiteral("Table"), QStringLiteral("Round"), QStringLiteral("Time")},
-                  {50, 60, 50});
+                  {60, 50});
   FPoints = new QTableWidget(0, 2);
   FPoints->setObjectName(QStringLiteral("PointsGrid"));
   FPoints->setHorizontalHeaderLabels({QStringLiteral("Player"), QStringLiteral("Points")});
-  FPoints->setColumnWidth(0, 121);
-  FPoints->horizontalHeader()->setStretchLastSection(true);
+  FPoints->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  FPoints->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  FPoints->setColumnWidth(1, 51);
   FPoints->verticalHeader()->hide();
   FPoints->verticalHeader()->setDefaultSectionSize(17);
   connect(FPoints, &QTableWidget::cellChanged, this, [this](int row, int column) {

@@ -88,6 +88,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   CreateTimingMenus();
   CreateToolBars();
   ConnectPlayerListItems();
+  ConnectMacroItems();
 
   FRefreshTimer = new QTimer(this);
   FRefreshTimer->setSingleShot(true);

@@ -90,8 +90,14 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   QAction* AddCheckItem(QMenu* menu, const char* objectName, const char* caption, bool* option,
                         std::function<void()> after = {});
   void CreateToolBars();
+  // Enables a placeholder action and connects it; the actions follow the
+  // tournament again afterwards.
+  void ConnectItem(const char* objectName, std::function<void()> slot);
   void CreateTimingMenus();
   void ConnectPlayerListItems();
+  // The Macro menu's file commands (FormMacros.cpp).
+  void ConnectMacroItems();
+  void RebuildRecentMacroFiles();
   void UpdateActions();
   // Menus built from the tournament's data (FormMenus.cpp).
   void RebuildFormatEntries();
@@ -158,6 +164,8 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   QTimer* FRefreshTimer = nullptr;
   bool FMacroControlsBuilt = false;
   TMacroState FShownMacros;
+  QMenu* FMacroRecent = nullptr;
+  std::vector<std::string> FShownRecentMacros{"?"};  // none shown yet
   int BracketArrangement = 0;
   TArrangement FArrangement;
   std::array<int, 3> PanelHeights{};

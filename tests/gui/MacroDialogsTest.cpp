@@ -1,0 +1,176 @@
+// The macro editor and manager reach the core's rules and file, and the
+// Macro menu's commands rebuild the window's macro controls.
+#include <QAction>
+#include <QCheckBox>
+#include <QKeySequenceEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <QtTest>
+
+#include "BoxAnswerer.h"
+#include "ModalDriver.h"
+#include "engine/Tourney.h"
+#include "messages/MacroControls.h"
+#include "messages/uMacroEditor.h"
+#include "messages/uMacroManager.h"
+#include "posix/PosixFileSystem.h"
+#include "ui/TarnwickForm.h"
+
+namespace {
+
+vkr::TMacroEdit Macro(const char* name, const char* line, const char* hotKey = "", const char* caption = "") {
+  return vkr::TMacroEdit{name, {line}, hotKey, *caption != 0, caption};
+}
+
+void Fill(vkr::TMacroEditForm* editor, const QString& name, const QString& text, bool toolbar = false) {
+  editor->NameField()->setText(name);
+  editor->TextField()->setPlainText(text);
+  editor->ToolbarBox()->setChecked(toolbar);
+}
+
+}  // namespace
+
+class MacroDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void TheEditorKeepsWhatTheRulesRefuse() {
+    vkr::TMacroSet set;
+    set.Add(Macro("Rules", "Be nice", "Ctrl+F5", "R"));
+    vkr::TMacroEditForm editor(set, -1, vkr::TMacroEdit{}, "Zoe");
+    TBoxAnswerer answerer;
+    Fill(&editor, QStringLiteral(" rules "), QStringLiteral("Hello"));
+    editor.accept();
+    editor.NameField()->setText(QStringLiteral(" Hello "));
+    editor.HotKeyField()->setKeySequence(QKeySequence(Qt::CTRL | Qt::Key_F5));
+    editor.accept();
+    editor.HotKeyField()->clear();
+    editor.ToolbarBox()->setChecked(true);
+    editor.CaptionField()->setText(QStringLiteral("r"));
+    editor.accept();
+    QCOMPARE(answerer.Seen, (QStringList{QStringLiteral("A macro with that name already exists, please alter the name."),
+                                         QStringLiteral("A macro is already assigned to that hot-key. Please select "
+                                                        "another hot-key."),
+                                         QStringLiteral("A macro with that toolbar name already exists. Please enter "
+                                                        "another name.")}));
+    QVERIFY(editor.result() != QDialog::Accepted);
+    editor.CaptionField()->clear();
+    editor.accept();
+    QCOMPARE(editor.result(), int(QDialog::Accepted));
+    QCOMPARE(editor.Edit().Name, std::string("Hello"));
+    QCOMPARE(editor.Edit().Caption, std::string("Hello"));  // an empty caption takes the name
+  }
+
+  void APlayerMacroShowsNoHotKeyNorToolbarAndTheSampleFollows() {
+    vkr::TMacroSet set;
+    vkr::TMacroEditForm editor(set, -1, Macro("Seat", "Hi", "F6", "Seat"), "Zoe");
+    editor.show();
+    QVERIFY(!editor.HotKeyField()->isHidden() && !editor.ToolbarBox()->isHidden());
+    editor.TextField()->setPlainText(QStringLiteral("%p, sit at %t\nThanks"));
+    QVERIFY(editor.HotKeyField()->isHidden() && editor.ToolbarBox()->isHidden() && editor.CaptionField()->isHidden());
+    QCOMPARE(editor.SampleField()->toPlainText(), QStringLiteral("Zoe> %p, sit at %t\nZoe> Thanks"));
+    editor.accept();
+    QVERIFY(editor.Edit().HotKey.empty() && !editor.Edit().ShowInToolbar);
+  }
+
+  void TheHotKeyFieldTakesOneShortcutTheFileCanName() {
+    vkr::TMacroSet set;
+    vkr::TMacroEditForm editor(set, -1, vkr::TMacroEdit{}, "Zoe");
+    editor.HotKeyField()->setKeySequence(QKeySequence(QStringLiteral("Ctrl+Shift+K, F2")));
+    QCOMPARE(editor.Fields().HotKey, std::string("Ctrl+Shift+K"));
+    editor.HotKeyField()->setKeySequence(QKeySequence(Qt::CTRL | Qt::Key_BracketLeft));
+    QVERIFY(editor.Fields().HotKey.empty());
+  }
+
+  void TheManagerEditsACopyAndOkWritesTheFile() {
+    QTemporaryDir dir;
+    vkr::TPosixFileSystem files;
+    vkr::TTourney t;
+    t.Ports.Files = &files;
+    const std::string file = dir.filePath(QStringLiteral("Macros.vkm")).toStdString();
+    {
+      vkr::TMacroSet seed;
+      seed.Add(Macro("Rules", "Be nice", "", "Rules"));
+      QVERIFY(seed.Save(files, file));
+    }
+    vkr::TMacroManagerForm manager(t, file);
+    WhenModal<vkr::TMacroEditForm>([](vkr::TMacroEditForm* editor) {
+      Fill(editor, QStringLiteral("Bye"), QStringLiteral("See you"), true);
+    });
+    manager.AddClick();
+    manager.List()->setCurrentRow(0);
+    manager.CopyClick();
+    manager.CopyClick();
+    QCOMPARE(manager.List()->count(), 4);
+    QCOMPARE(manager.List()->item(3)->text(), QStringLiteral("Copy of Copy of Rules"));
+    manager.MoveClick(-1);
+    manager.SortClick();
+    QStringList shown;
+    for (int i = 0; i < manager.List()->count(); ++i) shown << manager.List()->item(i)->text();
+    QCOMPARE(shown, (QStringList{QStringLiteral("Bye"), QStringLiteral("Copy of Copy of Rules"),
+                                 QStringLiteral("Copy of Rules"), QStringLiteral("Rules")}));
+    manager.List()->setCurrentRow(3);
+    manager.DeleteClick();
+    manager.reject();
+    vkr::TMacroSet unchanged;
+    unchanged.Load(files, file);
+    QCOMPARE(unchanged.Macros.size(), size_t{1});  // Cancel writes nothing
+    manager.accept();
+    vkr::TMacroSet saved;
+    saved.Load(files, file);
+    QCOMPARE(saved.Macros.size(), size_t{3});
+    QCOMPARE(saved.Toolbar, std::vector<std::string>{"Bye=Bye"});  // the deleted macro's button is gone
+  }
+
+  void TheMacroMenuEditsTheCurrentFileAndRebuildsTheControls() {
+    QTemporaryDir dir;
+    vkr::TTarnwickForm form;
+    form.Tourney().FilesFolder = dir.path().toStdString() + "/";
+    QAction* edit = form.Action(QStringLiteral("Editmacros1"));
+    QVERIFY(edit->isEnabled());
+    WhenModal<vkr::TMacroManagerForm>([](vkr::TMacroManagerForm* manager) {
+      WhenModal<vkr::TMacroEditForm>([](vkr::TMacroEditForm* editor) {
+        Fill(editor, QStringLiteral("Rules"), QStringLiteral("Be nice"), true);
+        editor->HotKeyField()->setKeySequence(QKeySequence(Qt::CTRL | Qt::Key_F7));
+      });
+      manager->AddClick();
+    });
+    edit->trigger();
+    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Macros.vkm"))));
+    auto* bar = form.findChild<QToolBar*>(QStringLiteral("CustomMacroToolbar"));
+    QCOMPARE(bar->actions().size(), 1);
+    QCOMPARE(bar->actions().at(0)->text(), QStringLiteral("Rules"));
+    QAction* entry = form.findChild<QAction*>(QStringLiteral("MacroEntry"));
+    QVERIFY(entry != nullptr);
+    QCOMPARE(entry->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F7));
+    for (const char* name : {"Newmacros1", "Openmacros1", "Saveasmacros1"}) {
+      QVERIFY(form.Action(QString::fromLatin1(name))->isEnabled());
+    }
+  }
+
+  void RecentFilesAreOfferedByNameAndOpenTheirFile() {
+    QTemporaryDir dir;
+    vkr::TTarnwickForm form;
+    vkr::TTourney& t = form.Tourney();
+    const std::string a = dir.filePath(QStringLiteral("a.vkm")).toStdString();
+    const std::string b = dir.filePath(QStringLiteral("b.vkm")).toStdString();
+    vkr::SetMacroFile(t, a);
+    vkr::SetMacroFile(t, b);
+    auto* recent = form.findChild<QMenu*>(QStringLiteral("MacroRecentFilesMenu"));
+    QCOMPARE(recent->actions().size(), 2);
+    QCOMPARE(recent->actions().at(0)->text(), QStringLiteral("b.vkm"));
+    recent->actions().at(1)->trigger();
+    QCOMPARE(vkr::CurrentMacroFile(t), a);
+    QCOMPARE(recent->actions().at(0)->text(), QStringLiteral("a.vkm"));
+  }
+};
+
+QTEST_MAIN(MacroDialogsTest)
+#include "MacroDialogsTest.moc"
