@@ -54,9 +54,6 @@ TEST(Corrections, QuestionsNoticesAndLogLinesAreExact) {
        {"ask: Are you sure that \"Finn\" and \"Hugo\" have quit the tournament? -> yes"},
        {"Menu: Both players have quit", "    -> player = Finn", "    -> RemoveAOneLossSpot(2)",
         "    -> RemoveATwoLossSpot(2)"}},
-      {"disqualify", ElimDouble, [](TEngineHost& h) { DisqualifyPlayer(h.T, Seat(Winners, 1, 1, 0)); },
-       {"ask: Are you sure you want to disqualify \"Emma\"? -> yes"},
-       {"Menu: Disqualify Player", "    -> Player = Emma"}},
       {"reassign", ElimDouble, [](TEngineHost& h) {
          TReassignDialog d;
          OpenReassign(h.T, Seat(Winners, 1, 0, 0), d);
@@ -73,9 +70,6 @@ TEST(Corrections, QuestionsNoticesAndLogLinesAreExact) {
        {"warning: \"Anna\" cannot leave here: a round would be left without anyone to go on, and the tournament "
         "could not be finished.\r\n\r\nGive the win to the other player instead."},
        {"Menu: Remove Player", "    -> Player = Anna", "    -> Bracket = 0, Round = 2"}},
-      {"table outside the lobby", ElimDouble, [](TEngineHost& h) { ToggleVoidTable(h.T, 151); },
-       {"warning: There is no table 151 in this lobby: its tables are numbered 1 to 150."},
-       {}},
       {"occupied table", ElimDouble, [](TEngineHost& h) {
          TReassignDialog d;
          OpenReassign(h.T, Seat(OneLoss, 1, 0, 0), d);

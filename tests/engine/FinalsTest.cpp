@@ -77,19 +77,6 @@ TEST(GrandFinal, TakingBackTheOneLossFinalFreesTheGrandFinalSeat) {
   EXPECT_FALSE(h.T.Model.Player(oneLoss).Tables[5].IsSet());
 }
 
-TEST(GrandFinal, SingleEliminationFinalAndThirdPlaces) {
-  TEngineHost h(ElimSingle);
-  h.SignUpEight();
-  h.PlayRound(Winners, 0);
-  h.Win(Winners, 1, 0, 0);
-  EXPECT_EQ(Placing(h, "%3"), "Cleo");
-  h.Win(Winners, 1, 1, 0);
-  EXPECT_EQ(Placing(h, "%3"), "Cleo and Gina");
-  h.Win(Winners, 2, 0, 0);
-  EXPECT_EQ(h.Log().back(), "    -> UpdatePlayerState");
-  EXPECT_EQ(Placing(h, "%1/%2"), "Anna/Emma");
-}
-
 TEST(GrandFinal, TripleSeatsTheTwoLossChampionAgainstTheOneLossChampion) {
   TEngineHost h(ElimTriple);
   h.SignUpEight();

@@ -24,26 +24,6 @@ TEST(SignUp, LogsSeatsAndAnnounces) {
   EXPECT_EQ(h.T.View.NewPlayerField, "");
 }
 
-TEST(SignUp, DuplicatesIgnoreCaseAndShowTheEntry) {
-  TEngineHost h;
-  h.Add({"Anna", "aNNA"});
-  EXPECT_EQ(h.T.Model.PlayerCount(), 1);
-  EXPECT_EQ(h.T.View.FindField, "aNNA");
-  EXPECT_EQ(h.T.View.FoundTable, 50);
-  EXPECT_EQ(h.T.View.FindResult, " W 1 / 50");
-  EXPECT_TRUE(h.Events().empty());
-  h.Add({"Bert"});  // the next sign-up clears the find field
-  EXPECT_EQ(h.T.View.FindField, "");
-}
-
-TEST(SignUp, BannedNamesAreRefused) {
-  TEngineHost h;
-  h.T.BannedPlayers.Add("Troll");
-  h.Add({"tROLL"});
-  EXPECT_EQ(h.T.Model.PlayerCount(), 0);
-  EXPECT_EQ(h.Events(), (S{"warning: That player is on the banned list, they will not be added to the tournament."}));
-}
-
 TEST(SignUp, TwoHundredFiftySixEntriesAtMost) {
   TEngineHost h;
   h.AddPlayers(256);
@@ -136,11 +116,6 @@ TEST(CloseSignups, FixesTheFirstRoundAndStartsIt) {
   EXPECT_EQ(first.Tables[0].StartTime, h.Clock.Current);
   EXPECT_EQ(first.Tables[4].StartTime, 0);  // the bye table holds one entry
   EXPECT_EQ(h.Files.Files["RecentPlayers.txt"], "P1\r\nP2\r\nP3\r\nP4\r\nP5\r\nP6\r\nP7\r\nP8\r\nP9\r\n");
-  // Closing again only announces it again.
-  h.Mark();
-  h.Close();
-  EXPECT_EQ(h.Log(), (S{"Click: Close", "    -> Posting \"" + kBullets + " This tournament is now CLOSED\""}));
-  EXPECT_TRUE(h.Events().empty());
 }
 
 TEST(CloseSignups, EmptySeatsBelowTheLastCountAsEntries) {

@@ -30,18 +30,6 @@ struct LobbyChoiceTest : ::testing::Test {
   }
 };
 
-TEST_F(LobbyChoiceTest, ListsClientLobbiesFirstAndFindsTheirChatBoxes) {
-  const TSimLobbyWindows window = Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
-  const TSimLobbyWindows client = Host.Sim.OpenLobby("Hall", "zonelobbyclientwnd");
-  Host.Sim.OpenLobby("Elsewhere", "SomeOtherWnd");
-  const std::vector<TLobbyEntry> list = EnumerateLobbies(Host.T);
-  ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0].Title, "Hall");
-  EXPECT_EQ(list[1].Title, "Room");
-  EXPECT_EQ(FindLobbyEdit(Host.T, client.Lobby), client.ChatBox);
-  EXPECT_EQ(FindLobbyEdit(Host.T, window.Lobby), window.ChatBox);
-}
-
 TEST_F(LobbyChoiceTest, SameTitleTwiceMenuChecksTheLastReattachTakesTheFirst) {
   const TSimLobbyWindows first = Host.Sim.OpenLobby("Lobby", "ZoneLobbyClientWnd");
   const TSimLobbyWindows second = Host.Sim.OpenLobby("LOBBY", "ZoneLobbyClientWnd");

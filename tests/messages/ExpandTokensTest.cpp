@@ -70,30 +70,5 @@ TEST_F(ExpandTokens_, ValuesHoldingTokensCannotLoop) {
   EXPECT_EQ(X("%h"), "[Alice]");
 }
 
-TEST_F(ExpandTokens_, RoundNamesOfTheMessages) {
-  C.Row = 13;
-  EXPECT_EQ(X("%r"), "the SEMI-FINALS");
-  C.Row = 14;
-  EXPECT_EQ(X("%r"), "the FINALS");
-
-  TEngineHost d(ElimDouble), t(ElimTriple);
-  for (TEngineHost* h : {&d, &t}) h->SignUpEight();  // winners final 2, one-loss final 4, two-loss final 6
-  MessageContext c;
-  c.Row = 2;
-  c.TableNumber = 2;
-  EXPECT_EQ(ExpandTokens(d.T, "%r", c), "the WINNER'S FINALS");
-  c.TableNumber = 3;
-  EXPECT_EQ(ExpandTokens(d.T, "%r", c), "Round 3");
-  c.TableNumber = 5;  // 1 mod 4
-  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the WINNER'S FINALS");
-  c.Row = 4;
-  c.TableNumber = 6;  // 2 mod 4
-  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the QUARTER FINALS");
-  c.TableNumber = 7;
-  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "Round 5");
-  c.Row = 6;
-  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the QUARTER FINALS");
-}
-
 }  // namespace
 }  // namespace vkr::test
