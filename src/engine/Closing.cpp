@@ -9,6 +9,7 @@
 #include "engine/Structure.h"
 #include "engine/Tourney.h"
 #include "engine/Undo.h"
+#include "lobby/RapidAssign.h"
 #include "messages/Templates.h"
 #include "storage/ActionLog.h"
 #include "storage/FileSystemPort.h"
@@ -67,6 +68,7 @@ void CloseSignups(TTourney& t) {
     return;
   }
   if (!t.View.FindHighlight.empty()) SetFindText(t, "");
+  SetRapidAssignActive(t, false);
   const TDateTime now = t.Ports.Clock->Now();
   if (!t.Started) {
     t.Started = true;

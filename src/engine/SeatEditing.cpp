@@ -9,6 +9,7 @@
 #include "engine/Tourney.h"
 #include "engine/Undo.h"
 #include "engine/Views.h"
+#include "lobby/RapidAssign.h"
 #include "storage/ActionLog.h"
 #include "storage/TournamentFile.h"
 
@@ -24,6 +25,8 @@ void RedrawShownRounds(TTourney& t) {
 // The booted list holds entry indexes too, so the erased entry leaves it and
 // the entries after it move down by one.
 void EraseEntry(TTourney& t, int entry) {
+  // Adding the name to the friends list again then signs it up again.
+  RemoveFriend(t, t.Model.Player(entry).Name);
   t.Model.ErasePlayer(entry);
   auto& booted = t.BootedPlayers;
   booted.erase(std::remove(booted.begin(), booted.end(), entry), booted.end());
@@ -103,6 +106,7 @@ void TeamPropertiesOk(TTourney& t, int bracket, int round, int tableIndex, int s
     m.SetMember1(entry, first);
     m.SetMember2(entry, second);
     RedrawShownRounds(t);
+    SaveTournament(t);  // the new names must survive a crash like every other change
     return;
   }
   if (bracket != Winners || round != 0) return;

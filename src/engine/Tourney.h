@@ -14,6 +14,7 @@
 #include "engine/NameList.h"
 #include "formats/FormatState.h"
 #include "lobby/LobbyState.h"
+#include "lobby/RapidAssignState.h"
 #include "messages/MacroState.h"
 #include "messages/MessageContext.h"
 #include "storage/PointsState.h"
@@ -27,6 +28,7 @@ class TClipboardPort;
 class TFileSystemPort;
 class TWindowSystemPort;
 class TTimeZonePort;
+class TFolderWatchPort;
 
 struct TPorts {
   TScreenPort* Screen = nullptr;
@@ -35,6 +37,7 @@ struct TPorts {
   TFileSystemPort* Files = nullptr;
   TWindowSystemPort* Windows = nullptr;  // none: no lobby window can be found
   TTimeZonePort* TimeZones = nullptr;    // none: the extra clocks show local time
+  TFolderWatchPort* FolderWatch = nullptr;  // none: rapid assign cannot start
 };
 
 // Menu options the engine reads.
@@ -101,6 +104,7 @@ struct TTourney {
   std::array<double, 2> ExtraClockOffsets{};
   TFormatState Format;
   TLobbyState Lobby;
+  TRapidAssignState RapidAssign;
   TMacroState Macros;
   TStorageState Storage;
   TPointsState Points;

@@ -90,6 +90,7 @@ bool ReadSettings(TSettingsPort& port, TSettings& s) {
   r.String("Host name", s.HostName);
   r.String("Active Macro File", s.ActiveMacroFile);
   r.String("Default location", s.DefaultLocation);
+  r.String("Friends List Folder", s.FriendsListFolder);
   r.Bools(kViewBooleans);
   std::string startTables;
   if (r.String("Default Start Tables", startTables)) s.DefaultStartTables = startTables;
@@ -127,6 +128,7 @@ void WriteSettings(TSettingsPort& port, const TSettings& s) {
   port.WriteString("Host name", s.HostName);
   port.WriteString("Active Macro File", s.ActiveMacroFile);
   port.WriteString("Default location", s.DefaultLocation);
+  port.WriteString("Friends List Folder", s.FriendsListFolder);
   w.Bools(kViewBooleans);
   w.Bool("Remind at 15", s.RemindAt15);
   w.Bool("Remind at 10", s.RemindAt10);

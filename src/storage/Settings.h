@@ -16,6 +16,7 @@ struct TSettings {
   std::string HostName;
   std::string ActiveMacroFile;  // empty: the files folder's "Macros.vkm"
   std::string DefaultLocation;  // empty: the default files folder
+  std::string FriendsListFolder;  // the lobby client's folder of friends lists; empty: unknown
   bool ShowPointsAtEnd = true;
   bool AlwaysOnTop = false;
   bool ShowStatusSummary = true;

@@ -13,6 +13,7 @@ void ApplySettings(TTourney& t, const TSettings& s) {
   if (!s.DefaultLocation.empty()) t.FilesFolder = s.DefaultLocation;
   t.Macros.FileName = s.ActiveMacroFile;
   t.Macros.RecentFiles = s.RecentMacroFiles;
+  t.RapidAssign.FavoritesRoot = s.FriendsListFolder;
   t.Options.ShowPointsAtEnd = s.ShowPointsAtEnd;
   t.Options.ResetBootsOnAssign = s.ResetBootOnAssign;
   t.Options.HideCompletedMatches = s.HideCompletedMatches;
@@ -40,6 +41,7 @@ void CaptureSettings(const TTourney& t, TSettings& s) {
   s.DefaultLocation = t.FilesFolder;
   s.ActiveMacroFile = t.Macros.FileName;
   s.RecentMacroFiles = t.Macros.RecentFiles;
+  s.FriendsListFolder = t.RapidAssign.FavoritesRoot;
   s.ShowPointsAtEnd = t.Options.ShowPointsAtEnd;
   s.ResetBootOnAssign = t.Options.ResetBootsOnAssign;
   s.HideCompletedMatches = t.Options.HideCompletedMatches;

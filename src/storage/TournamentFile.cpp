@@ -3,6 +3,7 @@
 #include "base/Paths.h"
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
+#include "lobby/RapidAssign.h"
 #include "storage/FileSystemPort.h"
 #include "storage/PlayerPoints.h"
 #include "storage/TournamentState.h"
@@ -64,6 +65,7 @@ bool LoadTournament(TTourney& t, const std::string& name) {
     ShowLoadError(t, e.what());
     return false;
   }
+  SetRapidAssignActive(t, false);
   ApplyTournament(t, image, name);
   RemoveLeftovers(t, t.Storage.FileName);
   return true;

@@ -24,6 +24,7 @@
 #include "ui/RoundTabBar.h"
 #include "ui/RowLook.h"
 #include "ui/ViewMetrics.h"
+#include "ui/uTeam.h"
 
 namespace vkr {
 namespace {
@@ -279,6 +280,7 @@ void TBracketView::NameClicked(int row, int seat) {
   CommitNameEdit();
   TBracketRow* widget = RowWidget(row);
   if (widget == nullptr) return;
+  if (T.TeamMode) return EditTeam(widget, row, seat);
   const QRect box = widget->NameRect(seat).translated(widget->pos());
   FEditRow = row;
   FEditSeat = seat;
@@ -289,6 +291,21 @@ void TBracketView::NameClicked(int row, int seat) {
   FNameEdit->raise();
   FNameEdit->setFocus();
   FNameEdit->selectAll();
+}
+
+// Team mode: the team properties dialog under the seat renames the team at
+// the seat, or signs a new team up at an empty seat of the first round.
+void TBracketView::EditTeam(TBracketRow* widget, int row, int seat) {
+  const int round = ShownRound();
+  const int16_t entry = T.Model.Table(FBracket, round, row).Seat[static_cast<size_t>(seat)];
+  const TPlayer* team = entry != kNoEntry ? &T.Model.Player(entry) : nullptr;
+  TTeamPropsForm dialog(team ? ToQt(team->Name) : QString(), team ? ToQt(team->Member1) : QString(),
+                        team ? ToQt(team->Member2) : QString(), this);
+  dialog.move(widget->mapToGlobal(widget->NameRect(seat).bottomLeft()));
+  if (dialog.exec() != QDialog::Accepted) return;
+  TeamPropertiesOk(T, FBracket, round, row, seat, FromQt(dialog.TeamName()), FromQt(dialog.FirstName()),
+                   FromQt(dialog.SecondName()));
+  Redraw();
 }
 
 void TBracketView::CommitNameEdit() {

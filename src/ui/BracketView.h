@@ -65,6 +65,7 @@ class TBracketView : public QFrame {
   void TabChanged(int tab);
   int TopRow() const;
   void NameClicked(int row, int seat);
+  void EditTeam(TBracketRow* widget, int row, int seat);
   void NameEditDone(bool enter);
   const char* BracketWord() const;
 

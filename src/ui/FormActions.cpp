@@ -18,10 +18,12 @@
 #include "messages/MacroRunner.h"
 #include "storage/ActionLog.h"
 #include "ui/BracketView.h"
+#include "ui/HelpBrowser.h"
 #include "ui/PlayerPanel.h"
 #include "ui/BottomPanel.h"
 #include "ui/StatusPanels.h"
 #include "ui/TarnwickForm.h"
+#include "ui/uAbout.h"
 
 namespace vkr {
 
@@ -186,6 +188,7 @@ void TTarnwickForm::CreateActions() {
   AddItem(rapid, "RapidAssignModeAddItem", "Assign as added to ZoneFriends")->setCheckable(true);
   AddItem(rapid, "RapidAssignModeRemoveItem", "Assign as removed from ZoneFriends")->setCheckable(true);
   AddItem(opts, "SearchforunrestoredZFlists1", "Search for &unrestored ZF lists...");
+  AddItem(opts, "SetFriendsFolderItem", "Set &ZoneFriends folder...");
   QMenu* view = opts->addMenu(QStringLiteral("&View options"));
   QAction* status = AddItem(view, "ViewStatusSummaryItem", "&View status summary", [this] {
     FStatus->SetShown(!FStatus->Shown());
@@ -224,9 +227,10 @@ void TTarnwickForm::CreateActions() {
   connect(opts, &QMenu::aboutToShow, this, [this] { Action(QStringLiteral("AutoPostLossItem"))->setEnabled(AutoPostLossItemEnabled(T)); });
 
   QMenu* help = bar->addMenu(QStringLiteral("&Help"));
-  AddItem(help, "HowToUseItem", "&How to Use Guide");
-  AddItem(help, "FAQsItem", "FAQs");
-  AddItem(help, "About1", "&About...");
+  AddItem(help, "HowToUseItem", "&How to Use Guide", [this] { ShowHelpPage(this, QStringLiteral("how-to-use.html")); })
+      ->setShortcut(QKeySequence::HelpContents);
+  AddItem(help, "FAQsItem", "FAQs", [this] { ShowHelpPage(this, QStringLiteral("faq.html")); });
+  AddItem(help, "About1", "&About...", [this] { ShowAboutDialog(this); });
 
   FPlayerMenu = new QMenu(this);
   FPlayerMenu->setObjectName(QStringLiteral("PlayerPopupMenu"));
@@ -291,6 +295,7 @@ void TTarnwickForm::UpdateActions() {
   RebuildFormatEntries();
   RebuildMacroControls();
   RebuildRecentMacroFiles();
+  UpdateRapidAssignItems();
   FMacroMenu->menuAction()->setVisible(!t.Macros.Running);
   FStopMenu->menuAction()->setVisible(t.Macros.Running);
   FPlayerPanel->Refresh();

@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "lobby/RapidAssign.h"
 #include "messages/MacroControls.h"
 #include "storage/Settings.h"
 #include "storage/SettingsApply.h"
@@ -55,6 +56,8 @@ void TTarnwickForm::SaveSettings() {
 }
 
 void TTarnwickForm::closeEvent(QCloseEvent* event) {
+  // The host's friends list goes back before the program ends.
+  SetRapidAssignActive(T, false);
   SaveSettings();
   QMainWindow::closeEvent(event);
 }

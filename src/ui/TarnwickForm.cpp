@@ -89,6 +89,7 @@ TTarnwickForm::TTarnwickForm(QWidget* parent) : QMainWindow(parent) {
   CreateToolBars();
   ConnectPlayerListItems();
   ConnectMacroItems();
+  ConnectRapidAssignItems();
 
   FRefreshTimer = new QTimer(this);
   FRefreshTimer->setSingleShot(true);

@@ -15,6 +15,7 @@
 #include "native/FilesWithLogFolder.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtClock.h"
+#include "qt/QtFolderWatch.h"
 #include "qt/QtTimeZones.h"
 #include "storage/Settings.h"
 #include "ui/BracketArrangement.h"
@@ -98,6 +99,9 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   // The Macro menu's file commands (FormMacros.cpp).
   void ConnectMacroItems();
   void RebuildRecentMacroFiles();
+  // The rapid-assign commands (FormRapidAssign.cpp).
+  void ConnectRapidAssignItems();
+  void UpdateRapidAssignItems();
   void UpdateActions();
   // Menus built from the tournament's data (FormMenus.cpp).
   void RebuildFormatEntries();
@@ -131,6 +135,7 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   TQtClock FClock;
   TFilesWithLogFolder FFiles;
   TQtTimeZones FTimeZones;
+  TQtFolderWatch FFolderWatch;
   TTourney T;
   std::unique_ptr<TSettingsPort> FSettingsStore;
   TSettings FSettings;

@@ -9,12 +9,14 @@
 #include <QtTest>
 
 #include "BoxAnswerer.h"
+#include "ModalDriver.h"
 #include "engine/Structure.h"
 #include "ui/BracketRow.h"
 #include "ui/BracketView.h"
 #include "ui/PlayerPanel.h"
 #include "ui/RoundTabBar.h"
 #include "ui/TarnwickForm.h"
+#include "ui/uTeam.h"
 
 using namespace vkr;
 
@@ -78,6 +80,33 @@ class EveningTest : public QObject {
     }
     shown.sort();
     QCOMPARE(shown, (QStringList{"Alice", "Bob", "Carol", "Dave"}));
+  }
+
+  // Team mode: a click on a seat opens the team dialog, which renames the
+  // team there or signs a new one up at an empty seat.
+  void TeamSeatsOpenTheTeamDialog() {
+    TTarnwickForm form;
+    form.show();
+    form.Tourney().TeamMode = true;
+    SignUp(form, {"Ann/Bob"});
+    TBracketRow* row = form.View(Winners)->RowWidget(0);
+    QVERIFY(row != nullptr);
+    QString shownTeam;
+    WhenModal<TTeamPropsForm>([&](TTeamPropsForm* d) {
+      shownTeam = d->FirstName() + QLatin1Char('+') + d->SecondName();
+      d->findChildren<QLineEdit*>().at(0)->setText(QStringLiteral("Aces"));
+    });
+    QTest::mouseClick(row, Qt::LeftButton, {}, row->NameRect(0).center());
+    QCOMPARE(shownTeam, QStringLiteral("Ann+Bob"));
+    QCOMPARE(form.Tourney().Model.Player(0).Name, std::string("Aces"));
+    WhenModal<TTeamPropsForm>([](TTeamPropsForm* d) {
+      const QList<QLineEdit*> fields = d->findChildren<QLineEdit*>();
+      fields.at(1)->setText(QStringLiteral("Cid"));
+      fields.at(2)->setText(QStringLiteral("Dee"));
+    });
+    QTest::mouseClick(row, Qt::LeftButton, {}, row->NameRect(1).center());
+    QCOMPARE(form.Tourney().Model.PlayerCount(), 2);
+    QCOMPARE(form.Tourney().Model.Player(1).Member2, std::string("Dee"));
   }
 
   void PlaysADoubleEliminationToTheGrandFinal() {

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVKR_FUZZ=ON \
   -DVKR_BUILD_TESTS=OFF -DVKR_BUILD_BENCH=OFF -DVKR_BUILD_GUI=OFF
-cmake --build build-fuzz -j"$(nproc)" --target LoadTournamentFuzz ImportFormatsFuzz
+cmake --build build-fuzz -j"$(nproc)" --target LoadTournamentFuzz ImportFormatsFuzz FriendsListFuzz
 # New inputs go to scratch folders, so the committed corpora stay as they are;
 # a crashing input is kept in build-fuzz/.
 scratch=$(mktemp -d)
@@ -18,3 +18,4 @@ fuzz() {  # target, corpus, seconds
 }
 fuzz LoadTournamentFuzz corpus 60
 fuzz ImportFormatsFuzz corpus-vkrf 20
+fuzz FriendsListFuzz corpus-friends 20
