@@ -91,6 +91,9 @@ class TRandomTournament {
 
 // Occupied seats of undecided tables on the tabs the host can click.
 std::vector<TWinButton> SeatsInPlay(const TTourney& t);
+// The grand final, and in triple elimination the one-loss bracket's last
+// table: reached from later rounds of the other brackets, so they are played last.
+bool ReachedLater(const TTourney& t, int bracket, int round);
 // The first broken invariant of the model, or an empty text.
 std::string CheckInvariants(const TTourney& t);
 // A fingerprint of everything an undo snapshot covers.
