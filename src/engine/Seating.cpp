@@ -109,6 +109,12 @@ TSeated PlaceInRound(TTourney& t, int bracket, int q, int entry, int maxTables, 
   const TTableRef ref = TTableRef::Of(bracket, q, seated.Table);
   m.SetSeat(ref, seated.Seat, static_cast<int16_t>(entry));
   m.SetSlot(entry, q, ref, seated.Seat);
+  // Every table of the round was taken: the round grows to hold the entry,
+  // and the rounds after it follow.
+  if (seated.Table >= m.Round(bracket, q).TableCount) {
+    UpdateFullTableCount(t);
+    CoverWaitingEntries(m, bracket, q);
+  }
   if (m.Table(ref).SeatTaken(1 - seated.Seat) && StartsClock(t, placement, seated.Seat)) {
     m.SetStartTime(ref, t.Ports.Clock->Now());
   }

@@ -29,10 +29,15 @@ void CompleteFinals(TTourney& t) {
   SelectSizePoints(t);
 }
 
+// A round's size from its entries, never smaller than the entries already
+// waiting in it need: counts that corrections and forced byes left short
+// would otherwise put a seated entry beyond the round's tables, where no
+// opponent and no Win button can ever reach it.
 void SetRoundSize(TModel& m, int bracket, int round, int entries) {
   if (round >= kRounds) return;
   m.SetTableCount(bracket, round, (entries + 1) / 2);
   m.SetHasByeTable(bracket, round, entries % 2 != 0);
+  CoverWaitingEntries(m, bracket, round);
 }
 
 bool HasSlot(const TModel& m, int16_t entry, int slot) {
@@ -78,6 +83,21 @@ void CountRound(TModel& m, int bracket, int r, bool oneTableClause, bool byesInR
 }
 
 }  // namespace
+
+void CoverWaitingEntries(TModel& m, int bracket, int round) {
+  if (round < 0 || round >= kRounds) return;
+  const TRound& rd = m.Round(bracket, round);
+  int last = -1;
+  for (int i = kTablesPerRound - 1; i >= rd.TableCount && last < 0; --i) {
+    const TTable& table = rd.Tables[static_cast<size_t>(i)];
+    if (table.Result == 0 && (table.SeatTaken(0) || table.SeatTaken(1))) last = i;
+  }
+  if (last < 0) return;
+  m.SetTableCount(bracket, round, last + 1);
+  // A lone entry in the first seat of the new last table waits for its bye.
+  const TTable& table = rd.Tables[static_cast<size_t>(last)];
+  m.SetHasByeTable(bracket, round, table.SeatTaken(0) && !table.SeatTaken(1));
+}
 
 void ClearBrackets(TTourney& t) {
   t.Model.Reset();

@@ -8,6 +8,7 @@
 namespace vkr {
 
 struct TTourney;
+class TModel;
 
 // Zeroes the three brackets and the entries, numbers each round, clears the
 // finalists' labels, enables the round-2 byes item again; empties the history.
@@ -18,6 +19,8 @@ void NumberTables(TTourney& t);
 void UpdateTableCount(TTourney& t, int n);
 // Table counts and decisive rounds from the actual seating and results.
 void UpdateFullTableCount(TTourney& t);
+// Grows a round to hold every entry waiting at a table beyond its last one.
+void CoverWaitingEntries(TModel& m, int bracket, int round);
 // Numbers of the first tables of the deciding rounds from the start tables.
 void NumberDecidingTables(TTourney& t);
 

@@ -54,12 +54,16 @@ TBracketRow::TBracketRow(int bracket, int row, QWidget* parent) : QWidget(parent
     for (QToolButton* b : {FWin[s]}) {
       b->setContextMenuPolicy(Qt::CustomContextMenu);
       connect(b, &QWidget::customContextMenuRequested, this,
-              [this, s, b](QPoint pos) { emit PlayerMenuRequested(FRow, s, b->mapToGlobal(pos)); });
+              [this, s, b](QPoint pos) { emit PlayerMenuRequested(FRow, s, true, b->mapToGlobal(pos)); });
     }
   }
   resize(Scaled(kViewWidth) - 36, RowHeight(bracket, row));
   ApplyButtons();
 }
+
+QRect TBracketRow::NumberRect() const { return QRect(Scaled(4), Scaled(5), Scaled(24), Scaled(13)); }
+
+QRect TBracketRow::TimeRect() const { return QRect(0, Scaled(25), Scaled(30), Scaled(13)); }
 
 QRect TBracketRow::NameRect(int seat) const {
   return QRect(Scaled(kNameLeft), Scaled(kSeatTop + kSeatPitch * seat), Scaled(kNameWidth), Scaled(kSeatPitch));
@@ -77,7 +81,7 @@ void TBracketRow::SetTime(const TTimeLabel& label) {
   const bool flashChanged = label.Flash != FTime.Flash;
   FTime = label;
   if (flashChanged) update();
-  else update(QRect(0, Scaled(25), Scaled(30), Scaled(13)));
+  else update(TimeRect());
 }
 
 void TBracketRow::SetWinDown(int seat, bool down) { FWin[static_cast<size_t>(seat)]->setChecked(down); }
@@ -119,15 +123,16 @@ void TBracketRow::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), FTime.Flash ? QColor(Qt::yellow) : pal.color(QPalette::Window));
   QFont bold = font();
   bold.setBold(true);
+  // A number no new seating uses is struck through and greyed.
+  bold.setStrikeOut(FLook.VoidNumber);
   p.setFont(bold);
-  p.setPen(pal.color(QPalette::WindowText));
-  p.drawText(QRect(Scaled(4), Scaled(5), Scaled(24), Scaled(13)), Qt::AlignLeft | Qt::AlignVCenter,
-             QString::number(FLook.Number));
+  p.setPen(FLook.VoidNumber ? pal.color(QPalette::Disabled, QPalette::WindowText) : pal.color(QPalette::WindowText));
+  p.drawText(NumberRect(), Qt::AlignLeft | Qt::AlignVCenter, QString::number(FLook.Number));
   QFont small = font();
   small.setPointSizeF(small.pointSizeF() * 0.85);
   p.setFont(small);
   p.setPen(FTime.Ink == TLabelInk::Finished ? QColor(0, 0, 128) : QColor(128, 0, 0));
-  p.drawText(QRect(0, Scaled(25), Scaled(30), Scaled(13)), Qt::AlignCenter, ToQt(FTime.Text));
+  p.drawText(TimeRect(), Qt::AlignCenter, ToQt(FTime.Text));
   p.setFont(font());
   for (int s = 0; s < 2; ++s) {
     const TSeatLook& seat = FLook.Seats[static_cast<size_t>(s)];
@@ -168,7 +173,7 @@ void TBracketRow::mousePressEvent(QMouseEvent* event) {
   const int seat = SeatAt(event->position().toPoint());
   if (seat < 0 || !FLook.Seats[static_cast<size_t>(seat)].Usable) return QWidget::mousePressEvent(event);
   if (event->button() == Qt::LeftButton) emit NameClicked(FRow, seat);
-  else if (event->button() == Qt::RightButton) emit PlayerMenuRequested(FRow, seat, event->globalPosition().toPoint());
+  else if (event->button() == Qt::RightButton) emit PlayerMenuRequested(FRow, seat, false, event->globalPosition().toPoint());
 }
 
 // The table menu on the table number and the time.
@@ -180,6 +185,8 @@ bool TBracketRow::event(QEvent* event) {
   if (event->type() != QEvent::ToolTip) return QWidget::event(event);
   auto* help = static_cast<QHelpEvent*>(event);
   QString tip;
+  if (FLook.VoidNumber && NumberRect().contains(help->pos())) tip = QStringLiteral("Not used for new seating");
+  if (TimeRect().contains(help->pos())) tip = TimeHint();
   for (int s = 0; s < 2; ++s) {
     const TSeatLook& seat = FLook.Seats[static_cast<size_t>(s)];
     if (NameRect(s).contains(help->pos())) tip = ToQt(seat.Hint);

@@ -4,6 +4,7 @@
 // once and then only re-texted, moved, shown and hidden.
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "timing/TimingState.h"
 #include "ui/RowLook.h"
@@ -23,17 +24,23 @@ class TBracketRow : public QWidget {
   void SetLook(const TRowLook& look);
   const TRowLook& Look() const { return FLook; }
   void SetTime(const TTimeLabel& label);
+  const TTimeLabel& Time() const { return FTime; }
+  // The time label's hint, asked for only when it is shown.
+  void SetTimeHint(std::function<QString()> hint) { FTimeHint = std::move(hint); }
+  QString TimeHint() const { return FTimeHint ? FTimeHint() : QString(); }
   void SetWinDown(int seat, bool down);
   QToolButton* WinButton(int seat) const { return FWin[static_cast<size_t>(seat)]; }
   QToolButton* CopyButton(int seat) const { return FCopy[static_cast<size_t>(seat)]; }
-  // The name box of a seat, in row coordinates.
+  // The name box of a seat and the table number, in row coordinates.
   QRect NameRect(int seat) const;
+  QRect NumberRect() const;
+  QRect TimeRect() const;
 
  signals:
   void WinClicked(int row, int seat, bool down);
   void CopyClicked(int row, int seat);
   void NameClicked(int row, int seat);
-  void PlayerMenuRequested(int row, int seat, QPoint globalPos);
+  void PlayerMenuRequested(int row, int seat, bool onWinButton, QPoint globalPos);
   void BootClicked(int row, int seat);
   void BootMenuRequested(int row, int seat, QPoint globalPos);
   void TableMenuRequested(int row, QPoint globalPos);
@@ -53,6 +60,7 @@ class TBracketRow : public QWidget {
   int FRow;
   TRowLook FLook;
   TTimeLabel FTime;
+  std::function<QString()> FTimeHint;
   std::array<QToolButton*, 2> FWin{}, FBoot{}, FCopy{};
 };
 

@@ -20,6 +20,7 @@
 #include "storage/ActionLog.h"
 #include "timing/Boots.h"
 #include "timing/ClockPort.h"
+#include "timing/MatchClock.h"
 #include "ui/BracketRow.h"
 #include "ui/RoundTabBar.h"
 #include "ui/RowLook.h"
@@ -147,8 +148,11 @@ void TBracketView::SetTimes(const std::array<TTimeLabel, kTablesPerRound>& label
 
 void TBracketView::EnsureRows(int count) {
   while (static_cast<int>(FRowWidgets.size()) < count) {
-    auto* row = new TBracketRow(FBracket, static_cast<int>(FRowWidgets.size()), FRows);
+    const int index = static_cast<int>(FRowWidgets.size());
+    auto* row = new TBracketRow(FBracket, index, FRows);
     row->hide();
+    row->SetTimeHint(
+        [this, index] { return ToQt(TimeLabelHint(T, T.Model.Table(FBracket, ShownRound(), index))); });
     connect(row, &TBracketRow::WinClicked, this, [this](int i, int seat, bool down) {
       CommitNameEdit();
       WinButtonClick(T, TWinButton{FBracket, ShownRound(), i, seat}, down);
@@ -163,8 +167,8 @@ void TBracketView::EnsureRows(int count) {
     });
     connect(row, &TBracketRow::TableMenuRequested, this,
             [this](int i, QPoint at) { emit TableMenuRequested(FBracket, ShownRound(), i, at); });
-    connect(row, &TBracketRow::PlayerMenuRequested, this, [this](int i, int seat, QPoint at) {
-      emit PlayerMenuRequested(FBracket, ShownRound(), i, seat, at);
+    connect(row, &TBracketRow::PlayerMenuRequested, this, [this](int i, int seat, bool onWin, QPoint at) {
+      emit PlayerMenuRequested(FBracket, ShownRound(), i, seat, onWin, at);
     });
     FRowWidgets.push_back(row);
   }
@@ -199,6 +203,9 @@ void TBracketView::Redraw() {
     if (row->isHidden()) row->show();
     ++visible;
   }
+  // The times of the round now shown, without waiting for the next tick.
+  UpdateViewTimes(T, now);
+  SetTimes(T.Timing.RowLabels[static_cast<size_t>(FBracket)]);
   const int height = visible == 0 ? 0 : RowTop(FBracket, visible);
   if (FRows->height() != height) FRows->resize(FRows->width(), height);
   FHeader->update();

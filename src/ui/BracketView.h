@@ -53,7 +53,7 @@ class TBracketView : public QFrame {
   void SetTimes(const std::array<TTimeLabel, kTablesPerRound>& labels);
 
  signals:
-  void PlayerMenuRequested(int bracket, int round, int tableIndex, int seat, QPoint globalPos);
+  void PlayerMenuRequested(int bracket, int round, int tableIndex, int seat, bool onWinButton, QPoint globalPos);
   void BootMenuRequested(int bracket, int round, int tableIndex, int seat, QPoint globalPos);
   void TableMenuRequested(int bracket, int round, int tableIndex, QPoint globalPos);
 

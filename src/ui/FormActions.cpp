@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "engine/Corrections.h"
 #include "engine/Results.h"
 #include "engine/SignUp.h"
 #include "engine/Tourney.h"
@@ -17,6 +18,7 @@
 #include "messages/Actions.h"
 #include "messages/MacroRunner.h"
 #include "storage/ActionLog.h"
+#include "timing/uMatchTimeReminders.h"
 #include "ui/BracketView.h"
 #include "ui/HelpBrowser.h"
 #include "ui/PlayerPanel.h"
@@ -218,7 +220,9 @@ void TTarnwickForm::CreateActions() {
       ->setCheckable(true);
   AddCheckItem(hosting, "DisplayMatchTimeRemainingItem", "&Display match time remaining",
                &t.Timing.DisplayMatchTimeRemaining, [this] { TimerTick(); });
-  AddItem(hosting, "Matchtimereminders1", "Match tim&e reminders...");
+  AddItem(hosting, "Matchtimereminders1", "Match tim&e reminders...", [this] {
+    if (Matchtimereminders1Click(T.Timing, this)) SaveSettings();
+  });
   AddCheckItem(hosting, "ShowPointsAtEndItem", "&Show points at end", &t.Options.ShowPointsAtEnd);
   AddItem(opts, "ConfirmNotifyItem", "&Confirm and notify prompts...");
   AddItem(opts, "BannedPlayersItem", "Ba&nned player list...");
@@ -236,13 +240,12 @@ void TTarnwickForm::CreateActions() {
   FPlayerMenu->setObjectName(QStringLiteral("PlayerPopupMenu"));
   FPlayerMacros = FPlayerMenu->addMenu(QStringLiteral("Run macro for this player"));
   FPlayerMacros->setObjectName(QStringLiteral("PlayerMacroMenu"));
-  AddItem(FPlayerMenu, "RemovePlayerItem", "Remove player (or has left)");
-  AddItem(FPlayerMenu, "BothQuitItem", "Both players have quit");
-  AddItem(FPlayerMenu, "ReassignPlayerItem", "Reassign player to different table");
-  AddItem(FPlayerMenu, "DisqualifyPlayerItem", "Disqualify player");
-  AddItem(FPlayerMenu, "AssignWinSilentlyItem", "Assign win silently", [this] {
-    AssignWinSilently(T, TWinButton{FMenuBracket, FMenuRound, FMenuTable, FMenuSeat});
-  });
+  AddItem(FPlayerMenu, "RemovePlayerItem", "Remove player (or has left)", [this] { CorrectSeat(RemovePlayer); });
+  AddItem(FPlayerMenu, "BothQuitItem", "Both players have quit", [this] { CorrectSeat(BothQuit); });
+  AddItem(FPlayerMenu, "ReassignPlayerItem", "Reassign player to different table",
+          [this] { ReassignPlayerItemClick(); });
+  AddItem(FPlayerMenu, "DisqualifyPlayerItem", "Disqualify player", [this] { CorrectSeat(DisqualifyPlayer); });
+  AddItem(FPlayerMenu, "AssignWinSilentlyItem", "Assign win silently", [this] { AssignWinSilently(T, MenuSeat()); });
   AddItem(FPlayerMenu, "BanPlayerItem", "Ban player from future tourneys");
 }
 

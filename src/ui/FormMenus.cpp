@@ -1,6 +1,6 @@
 // The menus built from the tournament's data: the stored formats of the
-// Format menu, the macro entries, tool bar buttons and hot-keys, the lobby
-// submenu, and the player pop-up menu.
+// Format menu, the macro entries, tool bar buttons and hot-keys, and the
+// lobby submenu.
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -122,15 +122,6 @@ void TTarnwickForm::FillLobbyMenu(QMenu* menu) {
     DisableLobby(T);
     UpdateActions();
   });
-}
-
-void TTarnwickForm::ShowPlayerMenu(int bracket, int round, int tableIndex, int seat, QPoint at) {
-  if (!T.Model.Table(bracket, round, tableIndex).SeatTaken(seat)) return;
-  FMenuBracket = bracket;
-  FMenuRound = round;
-  FMenuTable = tableIndex;
-  FMenuSeat = seat;
-  FPlayerMenu->popup(at);
 }
 
 }  // namespace vkr

@@ -44,7 +44,8 @@ void TTarnwickForm::CreateTimingMenus() {
   });
   AddItem(FTableMenu, "CopyTimeRemainingItem", "&Copy time remaining to Ctrl+V into table",
           [this] { CopyTimeRemainingItemClick(T, TTableRef::Of(FMenuBracket, FMenuRound, FMenuTable)); });
-  AddItem(FTableMenu, "VoidTableItem", "&Don't assign to this table number")->setCheckable(true);
+  AddItem(FTableMenu, "VoidTableItem", "&Don't assign to this table number", [this] { VoidTableItemClick(); })
+      ->setCheckable(true);
 
   FTimeZoneMenu = new QMenu(this);
   FTimeZoneMenu->setObjectName(QStringLiteral("TimeZoneMenu"));

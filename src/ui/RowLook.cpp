@@ -1,6 +1,7 @@
 #include "ui/RowLook.h"
 
 #include "base/Text.h"
+#include "engine/Corrections.h"
 #include "engine/Structure.h"
 #include "engine/Tourney.h"
 #include "timing/BootTick.h"
@@ -72,6 +73,7 @@ TRowLook RowLook(const TTourney& t, int bracket, int round, int tableIndex, TDat
   const TTable& table = r.Tables[static_cast<size_t>(tableIndex)];
   TRowLook look;
   look.Number = table.Number;
+  look.VoidNumber = IsVoidTable(t, table.Number);
   if (table.Result != 0 && t.Options.HideCompletedMatches) {
     look.Hidden = true;
     return look;

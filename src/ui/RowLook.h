@@ -39,6 +39,7 @@ struct TSeatLook {
 
 struct TRowLook {
   int32_t Number = 0;
+  bool VoidNumber = false;  // the host marked the number as not to be used
   bool Hidden = false;  // a decided table while completed matches are hidden
   std::array<TSeatLook, 2> Seats;
   bool operator==(const TRowLook&) const = default;

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/Results.h"
 #include "engine/ScreenPort.h"
 #include "engine/Tourney.h"
 #include "native/FilesWithLogFolder.h"
@@ -107,7 +108,13 @@ class TTarnwickForm : public QMainWindow, public TScreenPort {
   void RebuildFormatEntries();
   void RebuildMacroControls();
   void FillLobbyMenu(QMenu* menu);
-  void ShowPlayerMenu(int bracket, int round, int tableIndex, int seat, QPoint at);
+  // The player menu's corrections and the void table number (FormCorrections.cpp).
+  void ShowPlayerMenu(int bracket, int round, int tableIndex, int seat, bool onWinButton, QPoint at);
+  TWinButton MenuSeat() const;
+  void CorrectSeat(bool (*correction)(TTourney&, const TWinButton&));
+  void ReassignPlayerItemClick();
+  void VoidTableItemClick();
+  void ShowCorrection();
   void ShowBootMenu(int bracket, int round, int tableIndex, int seat, QPoint at);
   void ShowTableMenu(int bracket, int round, int tableIndex, QPoint at);
   void SelectTimeZones();

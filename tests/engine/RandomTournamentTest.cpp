@@ -234,5 +234,23 @@ TEST(RandomTournaments, PlayerCorrectionsAmongTheClicks) {
   EXPECT_GT(corrections, 100) << "the corrections must really be made";
 }
 
+// Evenings that once went wrong: a later recount shrank a round under entries
+// already seated in it, which then waited where nobody could reach them.
+TEST(RandomTournaments, PlayerCorrectionsThatOnceStrandedEntries) {
+  const struct {
+    int Entries;
+    uint64_t Seed;
+  } evenings[] = {{64, 5027}, {256, 311}};
+  for (const auto& evening : evenings) {
+    TRandomPlan plan;
+    plan.Entries = evening.Entries;
+    plan.Format = ElimTriple;
+    plan.PlayerCorrections = true;
+    plan.Seed = evening.Seed;
+    PlayAndCheck(plan);
+    if (testing::Test::HasFatalFailure()) return;
+  }
+}
+
 }  // namespace
 }  // namespace vkr::test

@@ -19,17 +19,15 @@ bool TRandomTournament::Removed(int entry) const {
 namespace {
 
 // An entry alone at a table that is not the bye table, whom no opponent can
-// reach any more: no match with entries is undecided in an earlier round. The
-// grand final (and in triple elimination the one-loss bracket's last table)
-// is reached from later rounds of the other brackets, so there no match may
-// be undecided anywhere.
+// reach any more: no match with entries is undecided in an earlier round
+// (leaving out the deciding tables below, which wait for the others).
 bool Stranded(const TTourney& t, const TWinButton& lone) {
-  const TModel& m = t.Model;
-  const bool reachedLater = (lone.Bracket == Winners && lone.Round == m.GrandFinalRound()) ||
-                            (t.ElimFormat == ElimTriple && lone.Bracket == OneLoss && lone.Round == m.OneLossLastRound());
+  const bool reachedLater = ReachedLater(t, lone.Bracket, lone.Round);
   for (int b = 0; b <= t.ElimFormat; ++b) {
     for (int r = 0; r < kRounds && (reachedLater || r < lone.Round); ++r) {
-      const TRound& round = m.Round(b, r);
+      // A table reached from later rounds waits for the others, not they for it.
+      if (!reachedLater && ReachedLater(t, b, r)) continue;
+      const TRound& round = t.Model.Round(b, r);
       for (int i = 0; i < round.TableCount && i < kTablesPerRound; ++i) {
         const TTable& table = round.Tables[static_cast<size_t>(i)];
         const bool itself = b == lone.Bracket && r == lone.Round && i == lone.TableIndex;
@@ -41,6 +39,12 @@ bool Stranded(const TTourney& t, const TWinButton& lone) {
 }
 
 }  // namespace
+
+bool ReachedLater(const TTourney& t, int bracket, int round) {
+  const TModel& m = t.Model;
+  return (bracket == Winners && round == m.GrandFinalRound()) ||
+         (t.ElimFormat == ElimTriple && bracket == OneLoss && round == m.OneLossLastRound());
+}
 
 // A host seats such an entry with another lone entry of its round, or else
 // gives it its bye, before any later match.

@@ -62,6 +62,9 @@ bool TRandomTournament::ChooseWin(TClick& click) {
   // A host forces a bye only where nobody can come any more: at the earliest
   // round that has a single entry waiting.
   if (matches.empty() && !forced.empty()) {
+    // The deciding tables wait for everyone else.
+    auto deciding = [this](const TWinButton& b) { return ReachedLater(FT, b.Bracket, b.Round); };
+    if (!std::all_of(forced.begin(), forced.end(), deciding)) std::erase_if(forced, deciding);
     int earliest = forced.front().Round;
     for (const TWinButton& b : forced) earliest = std::min(earliest, b.Round);
     std::erase_if(forced, [earliest](const TWinButton& b) { return b.Round != earliest; });
@@ -171,6 +174,10 @@ std::string CheckInvariants(const TTourney& t) {
           }
           if (!linked) return Sprintf("table %d/%d/%d seat %d holds entry %d without its link", b, r, i, s, e);
           if (table.Seat[static_cast<size_t>(1 - s)] == e) return Sprintf("table %d/%d/%d seats one entry twice", b, r, i);
+          // Nobody can reach an entry waiting beyond its round's tables.
+          if (table.Result == 0 && i >= round.TableCount) {
+            return Sprintf("table %d/%d/%d beyond the round's %d tables holds entry %d", b, r, i, round.TableCount, e);
+          }
         }
       }
     }

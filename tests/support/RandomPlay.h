@@ -77,6 +77,10 @@ class TRandomTournament {
   std::vector<int> FRemoved;
 };
 
+// The grand final, and in triple elimination the one-loss bracket's last
+// table: reached from later rounds of the other brackets, so they are played last.
+bool ReachedLater(const TTourney& t, int bracket, int round);
+
 // The first broken invariant of the model, or an empty text.
 std::string CheckInvariants(const TTourney& t);
 // A fingerprint of everything an undo snapshot covers.

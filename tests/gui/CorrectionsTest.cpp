@@ -1,0 +1,206 @@
+// The player menu's corrections and the table menu's void number in the
+// window: the menus open on a seat or table with the items the core allows,
+// each item reaches its core operation, and the views show what changed.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QtTest>
+
+#include "BoxAnswerer.h"
+#include "ModalDriver.h"
+#include "engine/Corrections.h"
+#include "engine/SignUp.h"
+#include "engine/Tourney.h"
+#include "timing/uMatchTimeReminders.h"
+#include "ui/BracketRow.h"
+#include "ui/BracketView.h"
+#include "ui/TarnwickForm.h"
+#include "ui/uReassignPlayer.h"
+
+using namespace vkr;
+
+class CorrectionsTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // Eight players at four tables of the first round, sign-ups closed.
+  static void StartEvening(TTarnwickForm& form) {
+    form.Tourney().OnePlayerPerTable = false;
+    for (int i = 0; i < 8; ++i) AddButtonClick(form.Tourney(), "P" + std::to_string(i));
+    TBoxAnswerer yes;
+    form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
+  }
+
+  static TBracketRow* Row(TTarnwickForm& form, int index) { return form.View(Winners)->RowWidget(index); }
+
+  static std::string Seated(TTarnwickForm& form, int index, int seat) {
+    const TTourney& t = form.Tourney();
+    const int16_t entry = t.Model.Table(Winners, 0, index).Seat[static_cast<size_t>(seat)];
+    return entry == kNoEntry ? std::string() : t.Model.Player(entry).Name;
+  }
+
+  // A right click on a seat's name box, or on its Win button.
+  static void OpenPlayerMenu(TTarnwickForm& form, int index, int seat, bool onWinButton) {
+    TBracketRow* row = Row(form, index);
+    if (onWinButton) {
+      QToolButton* win = row->WinButton(seat);
+      QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), win->mapToGlobal(QPoint(4, 4)));
+      QApplication::sendEvent(win, &event);
+    } else {
+      QTest::mouseClick(row, Qt::RightButton, {}, row->NameRect(seat).center());
+    }
+  }
+
+  static void ClosePopups(TTarnwickForm& form) {
+    for (QMenu* menu : form.findChildren<QMenu*>()) menu->close();
+  }
+
+  static bool Enabled(TTarnwickForm& form, const char* name) {
+    return form.Action(QString::fromLatin1(name))->isEnabled();
+  }
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void MenuOffersWhatTheSeatAllows() {
+    TTarnwickForm form;
+    form.show();
+    StartEvening(form);
+    const struct {
+      bool OnWinButton;
+      bool AssignWinSilently;
+    } cases[] = {{false, false}, {true, true}};
+    for (const auto& c : cases) {
+      OpenPlayerMenu(form, 0, 1, c.OnWinButton);
+      auto* menu = form.findChild<QMenu*>(QStringLiteral("PlayerPopupMenu"));
+      QVERIFY(menu->isVisible());
+      for (const char* item : {"RemovePlayerItem", "BothQuitItem", "ReassignPlayerItem", "DisqualifyPlayerItem"}) {
+        QVERIFY2(Enabled(form, item), item);
+      }
+      QCOMPARE(Enabled(form, "AssignWinSilentlyItem"), c.AssignWinSilently);
+      ClosePopups(form);
+    }
+    // A decided table cannot be abandoned any more.
+    QTest::mouseClick(Row(form, 0)->WinButton(0), Qt::LeftButton);
+    OpenPlayerMenu(form, 0, 0, false);
+    QVERIFY(!Enabled(form, "BothQuitItem"));
+    QVERIFY(Enabled(form, "DisqualifyPlayerItem"));
+    ClosePopups(form);
+  }
+
+  void RemoveAsksThenTheLastPlayerMovesIntoTheSeat() {
+    TTarnwickForm form;
+    form.show();
+    StartEvening(form);
+    const std::string last = Seated(form, 3, 1);
+    OpenPlayerMenu(form, 0, 0, false);
+    {
+      TBoxAnswerer no(QMessageBox::No);
+      form.Action(QStringLiteral("RemovePlayerItem"))->trigger();
+      QCOMPARE(no.Seen.value(0), QStringLiteral("Are you sure you want to remove \"P0\" from the tournament?"));
+    }
+    QCOMPARE(Seated(form, 0, 0), std::string("P0"));
+    OpenPlayerMenu(form, 0, 0, false);
+    TBoxAnswerer yes;
+    form.Action(QStringLiteral("RemovePlayerItem"))->trigger();
+    QCOMPARE(Seated(form, 0, 0), last);
+    QVERIFY(yes.Seen.join('|').contains(QStringLiteral("has been moved to table")));
+    // The view shows the moved player and the emptied last seat.
+    QCOMPARE(Row(form, 0)->Look().Seats[0].Name, last);
+    QVERIFY(!Row(form, 3)->Look().Seats[1].Taken);
+  }
+
+  void DisqualifyAndBothQuitShowInTheView() {
+    TTarnwickForm form;
+    form.show();
+    StartEvening(form);
+    TBoxAnswerer yes;
+    OpenPlayerMenu(form, 1, 1, false);
+    form.Action(QStringLiteral("DisqualifyPlayerItem"))->trigger();
+    QVERIFY(form.Tourney().Model.Player(form.Tourney().Model.Table(Winners, 0, 1).Seat[1]).Disqualified);
+    QCOMPARE(Row(form, 1)->Look().Seats[1].Colour, TBoxColour::Disqualified);
+
+    OpenPlayerMenu(form, 2, 0, false);
+    form.Action(QStringLiteral("BothQuitItem"))->trigger();
+    QCOMPARE(yes.Seen.last(), QStringLiteral("Are you sure that \"P4\" and \"P5\" have quit the tournament?"));
+    QCOMPARE(form.Tourney().Model.Table(Winners, 0, 2).Result, 4);
+    for (const TSeatLook& seat : Row(form, 2)->Look().Seats) {
+      QCOMPARE(seat.Colour, TBoxColour::Decided);
+      QVERIFY(!seat.WinDown);
+    }
+  }
+
+  void ReassignDialogGivesTheWinAndSeatsAtTheChosenTable() {
+    TTarnwickForm form;
+    form.show();
+    StartEvening(form);
+    QString player, opponent, chosen;
+    WhenModal<TReassignPlayerDialog>([&](TReassignPlayerDialog* d) {
+      const auto labels = d->findChildren<QLabel*>();
+      player = labels.value(0)->text();
+      opponent = labels.value(1)->text();
+      QVERIFY(d->NextChoice()->isChecked() && d->SameChoice()->isEnabled());
+      // Switching the choice refills the list: in the same round only the player's own table.
+      d->SameChoice()->setChecked(true);
+      QCOMPARE(d->Tables()->count(), 1);
+      QVERIFY(d->Tables()->currentText().endsWith(QStringLiteral(" **")));
+      d->NextChoice()->setChecked(true);
+      d->Tables()->setCurrentIndex(d->Tables()->count() - 1);
+      chosen = d->Tables()->currentText();
+    });
+    OpenPlayerMenu(form, 1, 0, false);
+    TBoxAnswerer yes;
+    form.Action(QStringLiteral("ReassignPlayerItem"))->trigger();
+    const TTourney& t = form.Tourney();
+    QCOMPARE(player, QStringLiteral("Player \"P2\" is currently at table %1 for Round 1.")
+                         .arg(t.Model.Table(Winners, 0, 1).Number));
+    QCOMPARE(opponent, QStringLiteral("The other player at the table is \"P3\"."));
+    QCOMPARE(t.Model.Table(Winners, 0, 1).Result, 1);
+    QVERIFY(Row(form, 1)->Look().Seats[0].WinDown);
+    const TPlayer& p2 = t.Model.Player(t.Model.Table(Winners, 0, 1).Seat[0]);
+    QCOMPARE(QString::number(t.Model.Table(p2.Tables[1]).Number), chosen);
+    QCOMPARE(QString::fromStdString(Row(form, 1)->Look().Seats[0].Next), chosen);
+  }
+
+  void VoidTableItemMarksTheNumberAndTheRowShowsIt() {
+    TTarnwickForm form;
+    form.show();
+    StartEvening(form);
+    TBracketRow* row = Row(form, 2);
+    const int32_t number = form.Tourney().Model.Table(Winners, 0, 2).Number;
+    for (bool voided : {true, false}) {
+      QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(6, 8), row->mapToGlobal(QPoint(6, 8)));
+      QApplication::sendEvent(row, &event);
+      QAction* item = form.Action(QStringLiteral("VoidTableItem"));
+      QCOMPARE(item->isChecked(), !voided);
+      QVERIFY(item->isEnabled());
+      item->trigger();
+      ClosePopups(form);
+      QCOMPARE(IsVoidTable(form.Tourney(), number), voided);
+      QCOMPARE(row->Look().VoidNumber, voided);
+    }
+  }
+
+  void MatchRemindersItemSetsTheSwitches() {
+    TTarnwickForm form;
+    QAction* item = form.Action(QStringLiteral("Matchtimereminders1"));
+    QVERIFY(item->isEnabled());
+    WhenModal<TMatchTimeRemindersDialog>([](TMatchTimeRemindersDialog* d) {
+      for (QCheckBox* box : d->findChildren<QCheckBox*>()) {
+        box->setChecked(box->text().startsWith(QLatin1String("10")));
+      }
+    });
+    item->trigger();
+    const TTimingState& timing = form.Tourney().Timing;
+    QVERIFY(!timing.RemindAt15 && timing.RemindAt10 && !timing.RemindAt5);
+  }
+};
+
+QTEST_MAIN(CorrectionsTest)
+#include "CorrectionsTest.moc"

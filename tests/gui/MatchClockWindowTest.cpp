@@ -1,0 +1,97 @@
+// The match clock in the window, driven by a clock the test moves: time
+// labels right after a redraw, their "Started at" hint, the reminders the
+// tick gives, time left, and an overrunning match's flashing row and
+// overdue line.
+#include <QAction>
+#include <QStandardPaths>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "BoxAnswerer.h"
+#include "engine/SignUp.h"
+#include "engine/Tourney.h"
+#include "fakes/FakePorts.h"
+#include "timing/MatchClock.h"
+#include "ui/BracketRow.h"
+#include "ui/BracketView.h"
+#include "ui/TarnwickForm.h"
+
+using namespace vkr;
+
+class MatchClockWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  static void Play(TTarnwickForm& form, test::TFakeClock& clock, int seconds) {
+    clock.Current += seconds / 86400.0;
+    form.TimerTick();
+  }
+
+ private slots:
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void TheTickRemindsCountsDownAndFlagsOverruns() {
+    TTarnwickForm form;
+    test::TFakeClock clock;
+    TTourney& t = form.Tourney();
+    t.Ports.Clock = &clock;
+    form.show();
+    t.OnePlayerPerTable = false;
+    for (int i = 0; i < 8; ++i) AddButtonClick(t, "P" + std::to_string(i));
+    {
+      TBoxAnswerer yes;
+      form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
+    }
+    t.Context.TimeLimits.fill(30);
+    t.Timing.RemindAt15 = t.Timing.RemindAt10 = true;
+    // One match runs; the others have not started.
+    for (int i = 1; i < 4; ++i) t.Model.SetStartTime(TTableRef::Of(Winners, 0, i), 0);
+    const TTableRef table = TTableRef::Of(Winners, 0, 0);
+    t.Model.SetStartTime(table, clock.Current);
+    TBracketRow* row = form.View(Winners)->RowWidget(0);
+    // A redraw shows the new match's time at once, without waiting for a tick.
+    form.View(Winners)->Redraw();
+    QCOMPARE(row->Time().Text, std::string("0:00"));
+    QCOMPARE(row->TimeHint(), QString::fromStdString(TimeLabelHint(t, t.Model.Table(table))));
+    QVERIFY(row->TimeHint().startsWith(QStringLiteral("Started at ")));
+
+    const int32_t number = t.Model.Table(table).Number;
+    const auto reminder = [number](int left) {
+      return QStringLiteral("Table %1 in round 1 has %2 minutes left. You may Ctrl+V into the table.")
+          .arg(number)
+          .arg(left);
+    };
+    const struct {
+      int Played;  // seconds since the start
+      QStringList Boxes;
+    } steps[] = {{14 * 60, {}}, {15 * 60 + 30, {reminder(15)}}, {15 * 60 + 50, {}},
+                 {20 * 60 + 10, {reminder(10)}}, {25 * 60 + 10, {}}};  // the 5-minute reminder is off
+    int played = 0;
+    for (const auto& step : steps) {
+      TBoxAnswerer ok;
+      Play(form, clock, step.Played - played);
+      played = step.Played;
+      QCOMPARE(ok.Seen, step.Boxes);
+    }
+
+    // Time left in the winners view: 4 minutes 50 seconds show the started minute.
+    form.Action(QStringLiteral("DisplayMatchTimeRemainingItem"))->trigger();
+    QCOMPARE(row->Time().Text, std::string("0:05"));
+    form.Action(QStringLiteral("DisplayMatchTimeRemainingItem"))->trigger();
+    QCOMPARE(row->Time().Text, std::string("0:25"));
+
+    // Over the limit the row flashes on odd seconds and the match is overdue.
+    auto* overdue = form.findChild<QTreeWidget*>(QStringLiteral("OverdueTablesList"));
+    QCOMPARE(overdue->topLevelItemCount(), 0);
+    Play(form, clock, 30 * 60 + 1 - played);
+    QVERIFY(row->Time().Flash);
+    QCOMPARE(overdue->topLevelItemCount(), 1);
+    QCOMPARE(overdue->topLevelItem(0)->text(0), QString::number(number));
+    QCOMPARE(overdue->topLevelItem(0)->text(2), QStringLiteral("0:30"));
+    Play(form, clock, 1);
+    QVERIFY(!row->Time().Flash);
+  }
+};
+
+QTEST_MAIN(MatchClockWindowTest)
+#include "MatchClockWindowTest.moc"
