@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 
-#include "qt/QtText.h"
+// File names are UTF-8 in the core.
 
 namespace vkr {
 namespace {
@@ -20,7 +20,7 @@ TQtFolderWatch::TQtFolderWatch(QObject* parent) : QObject(parent) {
 
 void TQtFolderWatch::Watch(const std::string& file, std::function<void()> changed) {
   Unwatch();
-  FFile = QDir::fromNativeSeparators(ToQt(file));
+  FFile = QDir::fromNativeSeparators(QString::fromStdString(file));
   FChanged = std::move(changed);
   FStamp = StampOfFile();
   FWatcher = new QFileSystemWatcher(this);
@@ -48,9 +48,9 @@ void TQtFolderWatch::Unwatch() {
 
 std::vector<std::string> TQtFolderWatch::Subfolders(const std::string& folder) {
   std::vector<std::string> names;
-  const QDir dir(QDir::fromNativeSeparators(ToQt(folder)));
+  const QDir dir(QDir::fromNativeSeparators(QString::fromStdString(folder)));
   for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-    names.push_back(FromQt(name));
+    names.push_back(name.toStdString());
   }
   return names;
 }

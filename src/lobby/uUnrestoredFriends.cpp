@@ -8,7 +8,6 @@
 
 #include "engine/Tourney.h"
 #include "lobby/RapidAssign.h"
-#include "qt/QtText.h"
 
 namespace vkr {
 
@@ -19,7 +18,7 @@ TUnrestoredFriendsForm::TUnrestoredFriendsForm(TTourney& t, const std::vector<st
   FList = new QListWidget(this);
   FList->setObjectName(QStringLiteral("UnrestoredList"));
   for (const std::string& nick : nicks) {
-    auto* item = new QListWidgetItem(ToQt(nick), FList);
+    auto* item = new QListWidgetItem(QString::fromStdString(nick), FList);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(OfferedForRestore(t, nick) ? Qt::Checked : Qt::Unchecked);
   }
@@ -38,7 +37,7 @@ TUnrestoredFriendsForm::TUnrestoredFriendsForm(TTourney& t, const std::vector<st
 
 void TUnrestoredFriendsForm::RestoreClick() {
   for (int i = 0; i < FList->count(); ++i) {
-    if (FList->item(i)->checkState() == Qt::Checked) RestoreFriends(T, FromQt(FList->item(i)->text()));
+    if (FList->item(i)->checkState() == Qt::Checked) RestoreFriends(T, FList->item(i)->text().toStdString());
   }
   accept();
 }

@@ -140,7 +140,7 @@ void TMacroManagerForm::RowsDragged(int from, int to) {
 void TMacroManagerForm::accept() {
   if (!FSet.Save(*T.Ports.Files, FFileName)) {
     QMessageBox::critical(this, QStringLiteral("Error"),
-                          QStringLiteral("Could not write the macro file %1.").arg(ToQt(FFileName)));
+                          QStringLiteral("Could not write the macro file %1.").arg(QString::fromStdString(FFileName)));
     return;
   }
   QDialog::accept();

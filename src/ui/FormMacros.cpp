@@ -8,9 +8,9 @@
 #include "engine/Tourney.h"
 #include "messages/MacroControls.h"
 #include "messages/uMacroManager.h"
-#include "qt/QtText.h"
 #include "ui/TarnwickForm.h"
 
+// File names are UTF-8 in the core.
 namespace vkr {
 namespace {
 
@@ -39,19 +39,19 @@ void TTarnwickForm::ConnectMacroItems() {
   };
   wire("Editmacros1", [this] { ShowMacroManager(this, T); });
   wire("Newmacros1", [this] {
-    const QString file = AskMacroFileName(this, QStringLiteral("Create New Macro File"), ToQt(T.FilesFolder), {});
-    if (!file.isEmpty()) SetMacroFile(T, FromQt(file));
+    const QString file = AskMacroFileName(this, QStringLiteral("Create New Macro File"), QString::fromStdString(T.FilesFolder), {});
+    if (!file.isEmpty()) SetMacroFile(T, file.toStdString());
   });
   wire("Openmacros1", [this] {
     const QString file =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open Macro File"), ToQt(T.FilesFolder), kMacroFilter);
-    if (!file.isEmpty()) SetMacroFile(T, FromQt(QDir::toNativeSeparators(file)));
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open Macro File"), QString::fromStdString(T.FilesFolder), kMacroFilter);
+    if (!file.isEmpty()) SetMacroFile(T, QDir::toNativeSeparators(file).toStdString());
   });
   wire("Saveasmacros1", [this] {
     const std::string current = CurrentMacroFile(T);
-    const QString file = AskMacroFileName(this, QStringLiteral("Save Macros"), ToQt(ExtractFilePath(current)),
-                                          QFileInfo(ToQt(ExtractFileName(current))).completeBaseName());
-    if (!file.isEmpty()) SaveMacroFileAs(T, FromQt(file));
+    const QString file = AskMacroFileName(this, QStringLiteral("Save Macros"), QString::fromStdString(ExtractFilePath(current)),
+                                          QFileInfo(QString::fromStdString(ExtractFileName(current))).completeBaseName());
+    if (!file.isEmpty()) SaveMacroFileAs(T, file.toStdString());
   });
 }
 
@@ -61,8 +61,8 @@ void TTarnwickForm::RebuildRecentMacroFiles() {
   FShownRecentMacros = files;
   FMacroRecent->clear();
   for (const std::string& file : files) {
-    QAction* item = FMacroRecent->addAction(ToQt(ExtractFileName(file)));
-    item->setToolTip(ToQt(file));
+    QAction* item = FMacroRecent->addAction(QString::fromStdString(ExtractFileName(file)));
+    item->setToolTip(QString::fromStdString(file));
     connect(item, &QAction::triggered, this, [this, file] {
       SetMacroFile(T, file);
       SaveSettings();

@@ -9,7 +9,6 @@
 #include "lobby/RapidAssign.h"
 #include "lobby/RapidAssignMenu.h"
 #include "lobby/uUnrestoredFriends.h"
-#include "qt/QtText.h"
 #include "ui/TarnwickForm.h"
 
 namespace vkr {
@@ -34,9 +33,9 @@ void TTarnwickForm::ConnectRapidAssignItems() {
   ConnectItem("SetFriendsFolderItem", [this] {
     const QString folder = QFileDialog::getExistingDirectory(
         this, QStringLiteral("Select the lobby client's folder of ZoneFriends lists (one folder per lobby name):"),
-        ToQt(T.RapidAssign.FavoritesRoot));
+        QString::fromStdString(T.RapidAssign.FavoritesRoot));
     if (folder.isEmpty()) return;
-    T.RapidAssign.FavoritesRoot = FromQt(QDir::toNativeSeparators(folder + QLatin1Char('/')));
+    T.RapidAssign.FavoritesRoot = QDir::toNativeSeparators(folder + QLatin1Char('/')).toStdString();
     SaveSettings();
   });
   auto* nickCheck = new QTimer(this);

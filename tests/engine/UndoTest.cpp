@@ -8,8 +8,6 @@
 namespace vkr::test {
 namespace {
 
-using S = std::vector<std::string>;
-
 // Everything a snapshot covers, as a fingerprint for comparing whole states.
 uint64_t State(const TEngineHost& h) { return SnapshotHash(h.T); }
 
@@ -29,12 +27,7 @@ TEST(Undo, OneLevelPerResultRestoringExactStates) {
   UndoClick(h.T);
   EXPECT_EQ(State(h), states[1]);
   EXPECT_EQ(h.Log().front(), "Click: Undo");
-  EXPECT_TRUE(CanRedo(h.T));
-  RedoClick(h.T);
-  RedoClick(h.T);
-  EXPECT_EQ(State(h), states[2]);
-  EXPECT_FALSE(CanRedo(h.T));
-  for (int i = 0; i < 6; ++i) UndoClick(h.T);
+  for (int i = 0; i < 4; ++i) UndoClick(h.T);
   EXPECT_EQ(State(h), states[0]);
   EXPECT_FALSE(CanUndo(h.T));
   h.Mark();
@@ -42,19 +35,7 @@ TEST(Undo, OneLevelPerResultRestoringExactStates) {
   EXPECT_TRUE(h.Log().empty());
   for (int i = 0; i < 6; ++i) RedoClick(h.T);
   EXPECT_EQ(State(h), states[2]);
-}
-
-TEST(Undo, ANewResultEmptiesRedo) {
-  TEngineHost h(ElimDouble);
-  h.SignUpEight();
-  h.Win(Winners, 0, 0, 0);
-  UndoClick(h.T);
-  EXPECT_EQ(h.Where("Anna"), TTableRef::Of(Winners, 0, 0));
-  EXPECT_EQ(h.T.Model.Table(Winners, 1, 0).Seat[0], kNoEntry);
-  EXPECT_EQ(h.T.Model.Table(OneLoss, 1, 0).Seat[0], kNoEntry);
-  h.Win(Winners, 0, 1, 0);
   EXPECT_FALSE(CanRedo(h.T));
-  EXPECT_TRUE(CanUndo(h.T));
 }
 
 TEST(Undo, RestoresEntryRecordsWhole) {

@@ -23,15 +23,11 @@ struct FormatManagerTest : ::testing::Test {
   std::string StoreText() { return H.Files.Files[test::TFormatTestHost::kStore]; }
 };
 
-TEST_F(FormatManagerTest, ListsDefaultWithItsBuiltInLinesThenTheStoredFormats) {
+TEST_F(FormatManagerTest, ListsDefaultThenTheStoredFormatsAndButtonsFollowTheSelection) {
   const TFormatManagerState m = Open();
   EXPECT_EQ(Names(m), (std::vector<std::string>{"Default", "Fast", "Slow"}));
   EXPECT_EQ(m.Entries[0].Lines.size(), 27u);
   EXPECT_EQ(m.CurrentName, "Fast");
-}
-
-TEST_F(FormatManagerTest, ButtonsFollowTheSelection) {
-  const TFormatManagerState m = Open();
   struct Case {
     std::vector<int> selected;
     bool edit, del, copy, exp;
@@ -49,9 +45,9 @@ TEST_F(FormatManagerTest, ButtonsFollowTheSelection) {
 
 TEST_F(FormatManagerTest, CopiesTakeAFreeNameAndDefaultBecomesAnOrdinaryFormat) {
   TFormatManagerState m = Open();
-  EXPECT_EQ(m.Entries[static_cast<size_t>(CopyFormat(m, 1))].Name, "Copy of Fast");
-  EXPECT_EQ(m.Entries[static_cast<size_t>(CopyFormat(m, 1))].Name, "Copy of Fast 1");
-  EXPECT_EQ(m.Entries[static_cast<size_t>(CopyFormat(m, 1))].Name, "Copy of Fast 2");
+  for (const char* name : {"Copy of Fast", "Copy of Fast 1", "Copy of Fast 2"}) {
+    EXPECT_EQ(m.Entries[static_cast<size_t>(CopyFormat(m, 1))].Name, name);
+  }
   const int copy = CopyFormat(m, 0);
   EXPECT_EQ(m.Entries[static_cast<size_t>(copy)].Name, "Copy of Default");
   EXPECT_EQ(m.Entries[static_cast<size_t>(copy)].Lines.size(), 27u);

@@ -30,18 +30,6 @@ struct LobbyChoiceTest : ::testing::Test {
   }
 };
 
-TEST_F(LobbyChoiceTest, ListsClientLobbiesFirstAndFindsTheirChatBoxes) {
-  const TSimLobbyWindows window = Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
-  const TSimLobbyWindows client = Host.Sim.OpenLobby("Hall", "zonelobbyclientwnd");
-  Host.Sim.OpenLobby("Elsewhere", "SomeOtherWnd");
-  const std::vector<TLobbyEntry> list = EnumerateLobbies(Host.T);
-  ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0].Title, "Hall");
-  EXPECT_EQ(list[1].Title, "Room");
-  EXPECT_EQ(FindLobbyEdit(Host.T, client.Lobby), client.ChatBox);
-  EXPECT_EQ(FindLobbyEdit(Host.T, window.Lobby), window.ChatBox);
-}
-
 TEST_F(LobbyChoiceTest, SameTitleTwiceMenuChecksTheLastReattachTakesTheFirst) {
   const TSimLobbyWindows first = Host.Sim.OpenLobby("Lobby", "ZoneLobbyClientWnd");
   const TSimLobbyWindows second = Host.Sim.OpenLobby("LOBBY", "ZoneLobbyClientWnd");
@@ -75,33 +63,6 @@ TEST_F(LobbyChoiceTest, LobbyKindSetsTheTableCountOnlyWhileSignupsAreOpen) {
   Choose("Room");
   EXPECT_EQ(Host.T.LobbyTableCount, 150);
   EXPECT_EQ(HighestTableNumber(), highest);
-}
-
-TEST_F(LobbyChoiceTest, ClosedLobbyDetachesAndReattachesWhenReopened) {
-  const TSimLobbyWindows before = Host.Sim.OpenLobby("Lobby", "ZoneLobbyWindow");
-  Choose("Lobby");
-  ASSERT_EQ(Lobby.FLobbyEditWnd, before.ChatBox);
-  Host.Sim.CloseLobby("Lobby");
-  ReattachLobby(Host.T);
-  EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
-  EXPECT_EQ(Lobby.LobbyName, "Lobby");
-  const TSimLobbyWindows after = Host.Sim.OpenLobby("Lobby", "ZoneLobbyWindow");
-  ReattachLobby(Host.T);
-  EXPECT_EQ(Lobby.FParentLobbyWnd, after.Lobby);
-  EXPECT_EQ(Lobby.FLobbyEditWnd, after.ChatBox);
-}
-
-TEST_F(LobbyChoiceTest, RefreshWhileClosedDisablesForGood) {
-  Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
-  Choose("Room");
-  Host.Sim.CloseLobby("Room");
-  RefreshLobbyMenu(Host.T);
-  EXPECT_TRUE(Lobby.DisabledChecked);
-  EXPECT_EQ(Lobby.LobbyName, "");
-  EXPECT_EQ(Host.T.LobbyTableCount, 150);
-  Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
-  ReattachLobby(Host.T);
-  EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
 }
 
 // No name finds an untitled window: it stays attached only while the

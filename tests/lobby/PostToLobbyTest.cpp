@@ -52,17 +52,6 @@ TEST_F(PostToLobbyTest, EachSentLineIsFollowedByTheDelay) {
   EXPECT_EQ(Host.Sim.BoxText(Lobby.ChatBox), "");
 }
 
-TEST_F(PostToLobbyTest, PreviewLeavesTheLineInTheBoxAndAPasteReplacesIt) {
-  Choose();
-  Host.T.Lobby.AutoPostPreview = true;
-  PostToLobby(Host.T, "first", true);
-  EXPECT_EQ(Host.Sim.BoxText(Lobby.ChatBox), "first");
-  PostToLobby(Host.T, "second", true);
-  EXPECT_EQ(Host.Sim.BoxText(Lobby.ChatBox), "second");
-  EXPECT_TRUE(Chat().empty());
-  EXPECT_TRUE(Host.Clock.Delays.empty());
-}
-
 TEST_F(PostToLobbyTest, BusyClipboardWarnsAndNeverPastesTheOldText) {
   Choose();
   PostToLobby(Host.T, "old", false);

@@ -37,37 +37,25 @@ TEST_F(ExpandTokens_, EveryToken) {
   EXPECT_EQ(X("A%cB"), "A\r\nB");
 }
 
-TEST_F(ExpandTokens_, TokensIgnoreCaseAndCapNamesUpperCasesNames) {
-  EXPECT_EQ(X("%P and %O at %T"), "Alice and Bob at 42");
+TEST_F(ExpandTokens_, OddTextsAndEdgeValues) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"%P and %O at %T", "Alice and Bob at 42"},  // tokens ignore case
+      {"50%", "50%"},
+      {"%z%a%i%j%q%v%y%9%0% %.", "%z%a%i%j%q%v%y%9%0% %."},
+      {"%%p", "%Alice"},
+      {"%%%", "%%%"},
+      {"", ""},
+      {"%!Hi %p", "%!Hi Alice"},  // the post marker stays only at the start
+      {"Hi%! %p", "Hi Alice"},
+  };
+  for (const auto& [in, out] : cases) EXPECT_EQ(X(in), out) << in;
+  C.Row = 15;  // outside the lists: no points
+  EXPECT_EQ(X("[%m|%d|%f]"), "[||15]");
+  C.BootSecondsLeft = 0;
+  EXPECT_EQ(X("%b"), "0:00");
   H.T.CapNames = true;
   C.PlayerName = "\xe9mile";  // é becomes É by the ANSI rules
   EXPECT_EQ(X("%p and %o, %h"), "\xc9MILE and BOB, Hosty");
-}
-
-TEST_F(ExpandTokens_, PercentSignsThatMakeNoToken) {
-  EXPECT_EQ(X("50%"), "50%");
-  EXPECT_EQ(X("%z%a%i%j%q%v%y%9%0% %."), "%z%a%i%j%q%v%y%9%0% %.");
-  EXPECT_EQ(X("%%p"), "%Alice");
-  EXPECT_EQ(X("%%%"), "%%%");
-  EXPECT_EQ(X(""), "");
-}
-
-TEST_F(ExpandTokens_, TimesAndBootMinutes) {
-  C.BootSecondsLeft = 65;
-  H.Clock.Current = EncodeDateTime(2026, 12, 5, 14, 7, 59);
-  EXPECT_EQ(X("%b Time%n"), "1:05 Time:07");
-  C.BootSecondsLeft = 0;
-  EXPECT_EQ(X("%b"), "0:00");
-}
-
-TEST_F(ExpandTokens_, RowsOutsideTheListsGiveNoPoints) {
-  C.Row = 15;
-  EXPECT_EQ(X("[%m|%d|%f]"), "[||15]");
-}
-
-TEST_F(ExpandTokens_, PostMarkerStaysOnlyAtTheStart) {
-  EXPECT_EQ(X("%!Hi %p"), "%!Hi Alice");
-  EXPECT_EQ(X("Hi%! %p"), "Hi Alice");
 }
 
 TEST_F(ExpandTokens_, ValuesHoldingTokensCannotLoop) {
@@ -80,31 +68,6 @@ TEST_F(ExpandTokens_, ValuesHoldingTokensCannotLoop) {
   EXPECT_LT(text.size(), 200U);
   C.HostName = "[%p]";  // other tokens in a value are expanded
   EXPECT_EQ(X("%h"), "[Alice]");
-}
-
-TEST_F(ExpandTokens_, RoundNamesOfTheMessages) {
-  C.Row = 13;
-  EXPECT_EQ(X("%r"), "the SEMI-FINALS");
-  C.Row = 14;
-  EXPECT_EQ(X("%r"), "the FINALS");
-
-  TEngineHost d(ElimDouble), t(ElimTriple);
-  for (TEngineHost* h : {&d, &t}) h->SignUpEight();  // winners final 2, one-loss final 4, two-loss final 6
-  MessageContext c;
-  c.Row = 2;
-  c.TableNumber = 2;
-  EXPECT_EQ(ExpandTokens(d.T, "%r", c), "the WINNER'S FINALS");
-  c.TableNumber = 3;
-  EXPECT_EQ(ExpandTokens(d.T, "%r", c), "Round 3");
-  c.TableNumber = 5;  // 1 mod 4
-  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the WINNER'S FINALS");
-  c.Row = 4;
-  c.TableNumber = 6;  // 2 mod 4
-  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the QUARTER FINALS");
-  c.TableNumber = 7;
-  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "Round 5");
-  c.Row = 6;
-  EXPECT_EQ(ExpandTokens(t.T, "%r", c), "the QUARTER FINALS");
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <map>
 
-#include "base/XmlText.h"
 #include "engine/SignUp.h"
 #include "engine/Tourney.h"
 #include "storage/BracketLayout.h"
@@ -127,17 +126,6 @@ TEST(BracketPicture, BeforeSignupsCloseOnlyTheTablesWithEntries) {
   const TPictureLayout layout = LayOutPicture(h.T, 0);
   EXPECT_EQ(Columns(layout), "W 2");
   EXPECT_TRUE(layout.Links.empty());
-}
-
-TEST(XmlText, EscapesMarkupConvertsTo8BitAndReplacesControls) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"<b>&\"'", "&lt;b&gt;&amp;&quot;&#39;"},
-      {"]]>", "]]&gt;"},
-      {"\x80uro Zo\xEB", "\xE2\x82\xACuro Zo\xC3\xAB"},
-      {std::string("a\x01z\x1F\x7F", 5) + '\0', "a\xEF\xBF\xBDz\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
-      {"\x81\x9D", "\xEF\xBF\xBD\xEF\xBF\xBD"},  // undefined in 1252
-  };
-  for (const auto& [in, out] : cases) EXPECT_EQ(XmlText(in), out);
 }
 
 // The element tags of a document balance (void HTML elements aside), and

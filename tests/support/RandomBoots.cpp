@@ -4,40 +4,13 @@
 #include <vector>
 
 #include "base/Text.h"
-#include "engine/Structure.h"
-#include "engine/Tourney.h"
 #include "fakes/FakePorts.h"
+#include "support/RandomPlay.h"
 #include "timing/BootMenu.h"
 #include "timing/Boots.h"
 #include "timing/TimerTick.h"
 
 namespace vkr::test {
-namespace {
-
-struct TSeat {
-  TTableRef Table;
-  int Seat = 0;
-};
-
-// Occupied seats of undecided tables on the tabs the host can click.
-std::vector<TSeat> SeatsInPlay(const TTourney& t) {
-  std::vector<TSeat> seats;
-  for (int b = 0; b <= t.ElimFormat; ++b) {
-    for (int r = b; r <= LastTabRound(t, b) && r < kRounds; ++r) {
-      const TRound& round = t.Model.Round(b, r);
-      for (int i = 0; i < round.TableCount; ++i) {
-        const TTable& table = round.Tables[static_cast<size_t>(i)];
-        for (int s = 0; s < 2; ++s) {
-          if (table.Result == 0 && table.SeatTaken(s)) seats.push_back(TSeat{TTableRef::Of(b, r, i), s});
-        }
-      }
-    }
-  }
-  return seats;
-}
-
-}  // namespace
-
 std::string TRandomBoots::Act(TTourney& t) {
   FTicked = false;
   if (!t.SignupsClosed) return {};
@@ -49,24 +22,25 @@ std::string TRandomBoots::Act(TTourney& t) {
 }
 
 std::string TRandomBoots::PressBootButton(TTourney& t) {
-  const std::vector<TSeat> seats = SeatsInPlay(t);
+  const std::vector<TWinButton> seats = SeatsInPlay(t);
   if (seats.empty()) return {};
-  const TSeat& s = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
-  FBoots += t.Model.Player(t.Model.Table(s.Table).Seat[static_cast<size_t>(s.Seat)]).BootStart == 0;
-  BootButtonClick(t, s.Table, s.Seat);
-  return Sprintf("boot button %d/%d/%d seat %d", s.Table.Bracket, s.Table.Round, s.Table.Index, s.Seat);
+  const TWinButton& s = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
+  const TTableRef table = TTableRef::Of(s.Bracket, s.Round, s.TableIndex);
+  FBoots += t.Model.Player(t.Model.Table(table).Seat[static_cast<size_t>(s.Seat)]).BootStart == 0;
+  BootButtonClick(t, table, s.Seat);
+  return Sprintf("boot button %d/%d/%d seat %d", s.Bracket, s.Round, s.TableIndex, s.Seat);
 }
 
 std::string TRandomBoots::UseBootMenu(TTourney& t) {
   static constexpr bool (*kItems[])(TTourney&, TTableRef, int) = {
       ClearBootCountItemClick, SilentCancelBootTimingItemClick, CancelBootedStateItemClick,
       IncrementBootCountItemClick, DecrementBootCountItemClick};
-  const std::vector<TSeat> seats = SeatsInPlay(t);
+  const std::vector<TWinButton> seats = SeatsInPlay(t);
   if (seats.empty()) return {};
-  const TSeat& s = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
+  const TWinButton& s = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
   const int item = FRandom.Below(5);
-  kItems[item](t, s.Table, s.Seat);
-  return Sprintf("boot menu item %d at %d/%d/%d seat %d", item, s.Table.Bracket, s.Table.Round, s.Table.Index, s.Seat);
+  kItems[item](t, TTableRef::Of(s.Bracket, s.Round, s.TableIndex), s.Seat);
+  return Sprintf("boot menu item %d at %d/%d/%d seat %d", item, s.Bracket, s.Round, s.TableIndex, s.Seat);
 }
 
 // Up to ten minutes on, then one tick: boots run out along the way.

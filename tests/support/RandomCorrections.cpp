@@ -78,19 +78,7 @@ bool TRandomTournament::ChooseStrandedBye(TClick& click) {
 }
 
 bool TRandomTournament::ChoosePlayerCorrection(TClick& click) {
-  std::vector<TWinButton> seats;
-  for (int b = 0; b <= FT.ElimFormat; ++b) {
-    for (int r = b; r <= LastTabRound(FT, b) && r < kRounds; ++r) {
-      const TRound& round = FT.Model.Round(b, r);
-      for (int i = 0; i < round.TableCount && i < kTablesPerRound; ++i) {
-        const TTable& table = round.Tables[static_cast<size_t>(i)];
-        if (table.Result != 0) continue;
-        for (int s = 0; s < 2; ++s) {
-          if (table.SeatTaken(s)) seats.push_back(TWinButton{b, r, i, s});
-        }
-      }
-    }
-  }
+  const std::vector<TWinButton> seats = SeatsInPlay(FT);
   if (seats.empty()) return false;
   click.Button = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
   static constexpr TClickKind kKinds[] = {TClickKind::Remove, TClickKind::BothQuit, TClickKind::Reassign,

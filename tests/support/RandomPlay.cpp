@@ -11,23 +11,6 @@
 #include "support/TourneyHost.h"
 
 namespace vkr::test {
-namespace {
-
-// Every table in play on a tab the host can click, with its button position.
-template <typename Visit>
-void ForEachTabTable(const TTourney& t, Visit visit) {
-  for (int b = 0; b <= t.ElimFormat; ++b) {
-    for (int r = b; r <= LastTabRound(t, b) && r < kRounds; ++r) {
-      const TRound& round = t.Model.Round(b, r);
-      for (int i = 0; i < round.TableCount; ++i) {
-        visit(round.Tables[static_cast<size_t>(i)], b, r, i, round.HasByeTable && i == round.TableCount - 1);
-      }
-    }
-  }
-}
-
-}  // namespace
-
 TRandomTournament::TRandomTournament(TTourney& t, const TRandomPlan& plan) : FT(t), FPlan(plan), FRandom(plan.Seed) {}
 
 void TRandomTournament::SignUp() {
@@ -136,6 +119,16 @@ void TRandomTournament::Perform(const TClick& click) {
   }
 }
 
+std::vector<TWinButton> SeatsInPlay(const TTourney& t) {
+  std::vector<TWinButton> seats;
+  ForEachTabTable(t, [&](const TTable& table, int b, int r, int i, bool) {
+    for (int s = 0; s < 2; ++s) {
+      if (table.Result == 0 && table.SeatTaken(s)) seats.push_back(TWinButton{b, r, i, s});
+    }
+  });
+  return seats;
+}
+
 std::string CheckInvariants(const TTourney& t) {
   const TModel& m = t.Model;
   for (int e = 0; e < m.PlayerCount(); ++e) {
@@ -195,23 +188,15 @@ uint64_t SnapshotHash(const TTourney& t) {
     const auto* bytes = static_cast<const unsigned char*>(data);
     for (size_t i = 0; i < n; ++i) h = (h ^ bytes[i]) * 1099511628211ULL;
   };
-  auto mixValue = [&mix](auto v) { mix(&v, sizeof v); };
+  auto mixValues = [&mix](auto... v) { (mix(&v, sizeof v), ...); };
   const TModel& m = t.Model;
   for (int b = 0; b < kBrackets; ++b) {
     for (int r = 0; r < kRounds; ++r) {
       const TRound& round = m.Round(b, r);
-      mixValue(round.TableCount);
-      mixValue(round.HasByeTable);
+      mixValues(round.TableCount, round.HasByeTable);
       for (const TTable& x : round.Tables) {
-        mixValue(x.Number);
-        mixValue(x.Result);
-        mixValue(x.Seat[0]);
-        mixValue(x.Seat[1]);
-        mixValue(x.StartTime);
-        mixValue(x.FinishTime);
-        mixValue(x.Reminded15);
-        mixValue(x.Reminded10);
-        mixValue(x.Reminded5);
+        mixValues(x.Number, x.Result, x.Seat[0], x.Seat[1], x.StartTime, x.FinishTime, x.Reminded15, x.Reminded10,
+                  x.Reminded5);
       }
     }
   }
@@ -219,19 +204,10 @@ uint64_t SnapshotHash(const TTourney& t) {
     mix(p.Name.data(), p.Name.size());
     mix(p.Member1.data(), p.Member1.size());
     mix(p.Member2.data(), p.Member2.size());
-    mixValue(p.BootStart);
-    mixValue(p.BootCount);
-    mixValue(p.BootedTooLong);
-    mixValue(p.Disqualified);
-    mixValue(p.Points);
-    for (int k = 0; k < kSlots; ++k) {
-      mixValue(p.Tables[static_cast<size_t>(k)].Bracket);
-      mixValue(p.Tables[static_cast<size_t>(k)].Round);
-      mixValue(p.Tables[static_cast<size_t>(k)].Index);
-      mixValue(p.Seats[static_cast<size_t>(k)]);
-    }
+    mixValues(p.BootStart, p.BootCount, p.BootedTooLong, p.Disqualified, p.Points);
+    for (size_t k = 0; k < kSlots; ++k) mixValues(p.Tables[k].Bracket, p.Tables[k].Round, p.Tables[k].Index, p.Seats[k]);
   }
-  for (int f = 0; f < 5; ++f) mixValue(m.Final(static_cast<TFinal>(f)));
+  for (int f = 0; f < 5; ++f) mixValues(m.Final(static_cast<TFinal>(f)));
   return h;
 }
 

@@ -7,12 +7,24 @@
 
 #include "base/Random.h"
 #include "engine/Results.h"
-
-namespace vkr {
-struct TTourney;
-}
+#include "engine/Structure.h"
+#include "engine/Tourney.h"
 
 namespace vkr::test {
+
+// Every table in play on a tab the host can click, with its button position
+// and whether it is its round's bye table.
+template <typename Visit>
+void ForEachTabTable(const TTourney& t, Visit visit) {
+  for (int b = 0; b <= t.ElimFormat; ++b) {
+    for (int r = b; r <= LastTabRound(t, b) && r < kRounds; ++r) {
+      const TRound& round = t.Model.Round(b, r);
+      for (int i = 0; i < round.TableCount && i < kTablesPerRound; ++i) {
+        visit(round.Tables[static_cast<size_t>(i)], b, r, i, round.HasByeTable && i == round.TableCount - 1);
+      }
+    }
+  }
+}
 
 // The order in which the host enters the results of the earliest round in
 // play: any table at random, or by table from the first or from the last.
@@ -77,10 +89,11 @@ class TRandomTournament {
   std::vector<int> FRemoved;
 };
 
+// Occupied seats of undecided tables on the tabs the host can click.
+std::vector<TWinButton> SeatsInPlay(const TTourney& t);
 // The grand final, and in triple elimination the one-loss bracket's last
 // table: reached from later rounds of the other brackets, so they are played last.
 bool ReachedLater(const TTourney& t, int bracket, int round);
-
 // The first broken invariant of the model, or an empty text.
 std::string CheckInvariants(const TTourney& t);
 // A fingerprint of everything an undo snapshot covers.

@@ -30,12 +30,6 @@ struct TClockHost : TEngineHost {
   TDateTime Start = 0;
 };
 
-TEST(MatchClock, EveryTableStartsWhenClosed) {
-  TClockHost h;
-  EXPECT_GT(h.Start, 0);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(h.T.Model.Table(Winners, 0, i).StartTime, h.Start);
-}
-
 TEST(MatchClock, TimeLabelCountsUpOrShowsTimeLeft) {
   struct {
     bool left;
@@ -114,20 +108,6 @@ TEST(Reminders, FifteenTenAndFiveMinutesBeforeTheLimit) {
   }
 }
 
-TEST(Reminders, TextOnTheClipboardAndOnlyTheSwitchedOnes) {
-  TClockHost h;
-  h.T.Timing.RemindAt10 = true;
-  h.At(1800);
-  EXPECT_TRUE(h.Events().empty());
-  h.At(2100);
-  ASSERT_EQ(h.Events().size(), 4u);
-  EXPECT_EQ(h.Events()[0], "info: Table 50 in round 1 has 10 minutes left. You may Ctrl+V into the table.");
-  EXPECT_EQ(h.Clipboard.Ansi, kBullets + " You have 10 minutes left to finish your game.");
-  EXPECT_TRUE(h.Posts().empty());
-  EXPECT_TRUE(h.T.Model.Table(Winners, 0, 0).Reminded10);
-  EXPECT_FALSE(h.T.Model.Table(Winners, 0, 0).Reminded15);
-}
-
 // The reminder's message box lets ticks through; their scans wait.
 class TTickingScreen : public TFakeScreen {
  public:
@@ -189,21 +169,12 @@ TEST(TableTimerMenu, ResetRestartsTheClockButNotTheReminders) {
   const TTableRef ref = TTableRef::Of(Winners, 0, 0);
   ResetTimerItemClick(h.T, ref);
   EXPECT_EQ(h.Label(0).Text, "0:00");  // the tick ran at once
+  EXPECT_TRUE(TableTimerMenuState(h.T, ref).ResetTimerEnabled);
   h.Clock.Current += 1800 / kSecondsPerDay;
   TimerTimer(h.T);
   EXPECT_EQ(h.Events().size(), given);  // table 50 is 15 minutes from its limit again
-}
-
-TEST(TableTimerMenu, CopyTimeRemainingAndTheMenuStates) {
-  TClockHost h;
-  const TTableRef ref = TTableRef::Of(Winners, 0, 0);
-  h.Clock.Current = h.Start + 601.0 / kSecondsPerDay;
-  CopyTimeRemainingItemClick(h.T, ref);
-  EXPECT_EQ(h.Clipboard.Ansi, kBullets + " You have 34 minutes left to finish your game.");
-  EXPECT_TRUE(h.Posts().empty());
   h.Win(Winners, 0, 0, 0);
   EXPECT_FALSE(TableTimerMenuState(h.T, ref).ResetTimerEnabled);
-  EXPECT_FALSE(TableTimerMenuState(h.T, TTableRef::Of(Winners, 1, 0)).ResetTimerEnabled);  // not started
 }
 
 }  // namespace

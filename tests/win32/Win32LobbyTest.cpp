@@ -59,11 +59,6 @@ TEST_F(Win32LobbyTest, LinesArriveInTheChatOfAClientWindowLobby) {
   twice.insert(twice.end(), kEnter.begin(), kEnter.end());
   EXPECT_EQ(lobby.Keys(), twice);
   // The last line stays on the clipboard in both forms.
-  EXPECT_EQ(ClipboardAnsi(), "Good luck!");
-  EXPECT_EQ(ClipboardWide(), L"Good luck!");
-}
-
-TEST_F(Win32LobbyTest, TheClipboardHoldsTheAnsiAndTheUnicodeForm) {
   PostToLobby(Host.T, "\x95\x95 Table #7 \x80 5", true);
   EXPECT_EQ(ClipboardAnsi(), "\x95\x95 Table #7 \x80 5");
   EXPECT_EQ(ClipboardWide(), L"\u2022\u2022 Table #7 \u20ac 5");
@@ -97,17 +92,15 @@ TEST_F(Win32LobbyTest, OnlyAChatBoxTwentyToFiftyPixelsHighIsTheChatBox) {
     TWin32LobbyClient lobby(L"ZoneLobbyClientWnd", L"Sized", c.Height);
     EXPECT_EQ(Windows.ClientHeight(Handle(lobby.ChatBox())), c.Height);
     EXPECT_EQ(FindLobbyEdit(Host.T, Handle(lobby.Lobby())), c.Found ? Handle(lobby.ChatBox()) : 0) << c.Height;
+    if (c.Found) continue;
+    // Chosen all the same, a too tall box gets nothing and the line stays on the clipboard.
+    Choose("Sized");
+    EXPECT_EQ(Host.T.Lobby.FLobbyEditWnd, 0u);
+    PostToLobby(Host.T, "Anna to table 7", true);
+    EXPECT_EQ(lobby.BoxText(), L"");
+    EXPECT_TRUE(lobby.Keys().empty());
+    EXPECT_EQ(ClipboardAnsi(), "Anna to table 7");
   }
-}
-
-TEST_F(Win32LobbyTest, ATooTallChatBoxGetsNothingAndTheLineStaysOnTheClipboard) {
-  TWin32LobbyClient lobby(L"ZoneLobbyClientWnd", L"Tall", 60);
-  Choose("Tall");
-  EXPECT_EQ(Host.T.Lobby.FLobbyEditWnd, 0u);
-  PostToLobby(Host.T, "Anna to table 7", true);
-  EXPECT_EQ(lobby.BoxText(), L"");
-  EXPECT_TRUE(lobby.Keys().empty());
-  EXPECT_EQ(ClipboardAnsi(), "Anna to table 7");
 }
 
 TEST_F(Win32LobbyTest, PreviewPastesWithoutEnter) {
