@@ -88,6 +88,7 @@ void StartFromDraft(TTourney& t, const TNewTourneyDraft& d) {
   TNewTourneyChoice choice = d.Choice;
   choice.FileName = TourneyFileOf(d.FileField);
   StartNewTourney(t, choice);
+  ApplyNewTourneyRapidAssign(t, d.RapidAssign);
 }
 
 }  // namespace vkr

@@ -7,17 +7,19 @@
 
 #include "base/DateTime.h"
 #include "engine/NewTourney.h"
+#include "lobby/RapidAssignMenu.h"
 
 namespace vkr {
 
 struct TTourney;
 
 // The dialog's state: the choice it returns, the file name field (without
-// extension) and the chosen lobby (empty: "Not used").
+// extension), the chosen lobby (empty: "Not used") and rapid assign.
 struct TNewTourneyDraft {
   TNewTourneyChoice Choice;
   std::string FileField;
   std::string LobbyTitle;
+  TRapidAssignChoice RapidAssign = TRapidAssignChoice::NotUsed;
 };
 
 extern const char* const kTourneyExistsQuestion;
@@ -39,7 +41,8 @@ void ProposeTourneyFile(TTourney& t, TNewTourneyDraft& draft);
 // The tournament file of the field: ".vkr" appended unless it ends so already.
 std::string TourneyFileOf(const std::string& field);
 
-// Start: the lobby is chosen (or none), then the tournament is reset.
+// Start: the lobby is chosen (or none), the tournament is reset, then rapid
+// assign is set (it watches the new tournament's sign-ups).
 void StartFromDraft(TTourney& t, const TNewTourneyDraft& draft);
 
 }  // namespace vkr

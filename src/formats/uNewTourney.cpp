@@ -85,6 +85,10 @@ TNewTourneyForm::TNewTourneyForm(TTourney& t, const QStringList& recent, QWidget
   FLobby->setObjectName(QStringLiteral("LobbyCombo"));
   FLobby->addItem(QStringLiteral("Not used"));
   for (const TLobbyEntry& lobby : EnumerateLobbies(t)) FLobby->addItem(ToQt(lobby.Title));
+  // In the order of TRapidAssignChoice.
+  FRapidAssign = new QComboBox(this);
+  FRapidAssign->setObjectName(QStringLiteral("RapidAssignCombo"));
+  FRapidAssign->addItems({QStringLiteral("Not used"), QStringLiteral("added to ZF"), QStringLiteral("removed from ZF")});
 
   auto* details = new QGroupBox(QStringLiteral("Tournament"), this);
   auto* form = new QFormLayout(details);
@@ -96,6 +100,7 @@ TNewTourneyForm::TNewTourneyForm(TTourney& t, const QStringList& recent, QWidget
   form->addRow(QStringLiteral("Rules:"), FRules);
   form->addRow(QStringLiteral("Start:"), FStart);
   form->addRow(QStringLiteral("Auto-post Lobby:"), FLobby);
+  form->addRow(QStringLiteral("Rapid-Assign:"), FRapidAssign);
   form->addRow(QStringLiteral("File name:"), withCheck(FFile, browse));
   auto* options = new QVBoxLayout;
   options->addWidget(FTeams);
@@ -190,6 +195,7 @@ void TNewTourneyForm::ReadFields() {
   c.ShowPointsAtEnd = FShowPoints->isChecked();
   FDraft.FileField = FromQt(FFile->text());
   FDraft.LobbyTitle = FLobby->currentIndex() > 0 ? FromQt(FLobby->currentText()) : std::string();
+  FDraft.RapidAssign = static_cast<TRapidAssignChoice>(FRapidAssign->currentIndex());
 }
 
 void TNewTourneyForm::ShowFields() {

@@ -43,7 +43,7 @@ class TNewTourneyForm : public QDialog {
   TNewTourneyDraft FDraft;
   bool FRestore = false;
   QString FRestoreFile;
-  QComboBox *FFormat, *FLobby;
+  QComboBox *FFormat, *FLobby, *FRapidAssign;
   QLineEdit *FHost, *FCoHost, *FHostPlayer, *FCoHostPlayer, *FRules, *FStart, *FFile;
   QCheckBox *FHostUnscheduled, *FCoHostUnscheduled, *FTeams, *FCapNames, *FShowPoints;
   QListWidget* FRecent;

@@ -40,6 +40,15 @@ void RapidAssignModeAddItemClick(TTourney& t) {
 
 void RapidAssignModeRemoveItemClick(TTourney& t) { t.RapidAssign.AddMode = false; }
 
+void ApplyNewTourneyRapidAssign(TTourney& t, TRapidAssignChoice choice) {
+  if (choice == TRapidAssignChoice::NotUsed) {
+    SetRapidAssignActive(t, false);
+    return;
+  }
+  t.RapidAssign.AddMode = choice == TRapidAssignChoice::AddedToFriends;
+  if (SetRapidAssignActive(t, true)) ClearQuestion(t);
+}
+
 bool SearchUnrestoredEnabled(const TTourney& t) { return !t.RapidAssign.Active; }
 
 void RapidAssignPlayerAdded(TTourney& t, const std::string& name) {

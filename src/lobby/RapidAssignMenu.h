@@ -12,6 +12,9 @@ void RapidAssignItemClick(TTourney& t);
 // The radio pair "Assign as added to ZoneFriends" / "... removed from ...".
 void RapidAssignModeAddItemClick(TTourney& t);
 void RapidAssignModeRemoveItemClick(TTourney& t);
+// The new-tournament dialog's choice: not used (off), or on in one of the modes.
+enum class TRapidAssignChoice { NotUsed, AddedToFriends, RemovedFromFriends };
+void ApplyNewTourneyRapidAssign(TTourney& t, TRapidAssignChoice choice);
 // "Search for &unrestored ZF lists..." is offered only while inactive.
 bool SearchUnrestoredEnabled(const TTourney& t);
 

@@ -121,6 +121,24 @@ TEST(RapidAssign, StartSavesAndClearsStopPutsTheListBackAsItWas) {
   EXPECT_EQ(h.Log(), (S{"Menu: RapidAssign = On", "Menu: RapidAssign = Off"}));
 }
 
+// The new-tournament dialog's choice: off, or on in its mode (only the add
+// mode offers to clear the list).
+TEST(RapidAssign, ANewTourneyChoiceSetsItOnInItsModeOrOff) {
+  const std::pair<TRapidAssignChoice, bool> cases[] = {{TRapidAssignChoice::AddedToFriends, true},
+                                                       {TRapidAssignChoice::RemovedFromFriends, false}};
+  for (const auto& [choice, addMode] : cases) {
+    TRapidHost h;
+    h.Screen.Answers = {true};
+    ApplyNewTourneyRapidAssign(h.T, choice);
+    EXPECT_TRUE(h.T.RapidAssign.Active);
+    EXPECT_EQ(h.T.RapidAssign.AddMode, addMode);
+    EXPECT_EQ(h.Disk.Files[kList], addMode ? "[Friends]\r\n" : kOriginal);  // cleared only when asked
+    ApplyNewTourneyRapidAssign(h.T, TRapidAssignChoice::NotUsed);
+    EXPECT_FALSE(h.T.RapidAssign.Active);
+    EXPECT_EQ(h.Disk.Files[kList], kOriginal);
+  }
+}
+
 TEST(RapidAssign, KeptNamesAreWrittenAsTheSectionAloneWhenOneLeaves) {
   TRapidHost h;
   h.Screen.Answers = {false};
