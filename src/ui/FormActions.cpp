@@ -18,6 +18,8 @@
 #include "messages/Actions.h"
 #include "messages/MacroRunner.h"
 #include "storage/ActionLog.h"
+#include "storage/PlayerPoints.h"
+#include "storage/TournamentFile.h"
 #include "timing/uMatchTimeReminders.h"
 #include "ui/BracketView.h"
 #include "ui/HelpBrowser.h"
@@ -134,8 +136,14 @@ void TTarnwickForm::CreateActions() {
   AddCheckItem(options, "RandomByesItem", "Assign 2nd round byes randomly", &t.RandomlyAssignByes, [&t] {
     WriteLogLine(t, std::string("Menu: Random byes in round 2 = ") + (t.RandomlyAssignByes ? "On" : "Off"));
   });
-  AddItem(options, "DoublePlayerPointsItem", "Double player points")->setCheckable(true);
-  AddItem(FFormatMenu, "FourPlayersItem", "&4 players/table")->setCheckable(true);
+  // Both change what the entries' points and captions are: recomputed, saved, shown.
+  const auto pointsChanged = [this] {
+    UpdatePlayerState(T);
+    SaveTournament(T);
+    RefreshAll();
+  };
+  AddCheckItem(options, "DoublePlayerPointsItem", "Double player points", &t.Format.DoublePlayerPoints, pointsChanged);
+  AddCheckItem(FFormatMenu, "FourPlayersItem", "&4 players/table", &t.TeamMode, pointsChanged);
   AddItem(FFormatMenu, "Editformat1", "E&dit...");
   FFormatEntriesStart = FFormatMenu->addSeparator();
 
@@ -284,6 +292,10 @@ void TTarnwickForm::UpdateActions() {
   enable("AssignByesItem", t.View.AssignByesItemEnabled);
   check("RandomByesItem", t.RandomlyAssignByes);
   check("CapNamesItem", t.CapNames);
+  check("DoublePlayerPointsItem", t.Format.DoublePlayerPoints);
+  check("FourPlayersItem", t.TeamMode);
+  // Teams or players is decided before anyone is seated for good.
+  enable("FourPlayersItem", t.View.SignupControlsEnabled);
   check("AutoPostPreviewItem", t.Lobby.AutoPostPreview);
   check("AutoPostLossItem", t.Lobby.AutoPostLoss);
   check("PostManuallyItem", t.Lobby.PostManually);

@@ -47,11 +47,11 @@ TPlayerPanel::TPlayerPanel(TTourney& t, QWidget* parent) : QFrame(parent), T(t) 
   auto* add = new QWidget(FStack);
   auto* addRow = new QHBoxLayout(add);
   addRow->setContentsMargins(0, 0, 0, 0);
-  auto* addLabel = new QLabel(QStringLiteral("Add player:"), add);
+  FAddLabel = new QLabel(QStringLiteral("Add player:"), add);
   FNewPlayer = new QLineEdit(add);
   FNewPlayer->setObjectName(QStringLiteral("NewPlayerEdit"));
   FNewPlayer->setMaxLength(31);
-  addLabel->setBuddy(FNewPlayer);
+  FAddLabel->setBuddy(FNewPlayer);
   FSuggestions = new QStringListModel(this);
   FCompleter = new QCompleter(FSuggestions, this);
   FCompleter->setCaseSensitivity(Qt::CaseInsensitive);
@@ -65,7 +65,7 @@ TPlayerPanel::TPlayerPanel(TTourney& t, QWidget* parent) : QFrame(parent), T(t) 
   FCounts = new QLabel(add);
   FMinimise[0] = MinimiseButton(add);
   FMinimise[0]->setObjectName(QStringLiteral("MinMaxAddPlayerButton"));
-  addRow->addWidget(addLabel);
+  addRow->addWidget(FAddLabel);
   addRow->addWidget(FNewPlayer, 1);
   addRow->addWidget(addButton);
   addRow->addWidget(FOnePerTable);
@@ -176,6 +176,8 @@ void TPlayerPanel::SetMinimised(bool minimised) {
 void TPlayerPanel::Refresh() {
   const bool closed = T.SignupsClosed;
   FStack->setCurrentIndex(closed ? 1 : 0);
+  FAddLabel->setText(T.TeamMode ? QStringLiteral("Add player/team:") : QStringLiteral("Add player:"));
+  FOnePerTable->setText(T.TeamMode ? QStringLiteral("One team/table") : QStringLiteral("One player/table"));
   FOnePerTable->setChecked(T.OnePlayerPerTable);
   FOnePerTable->setEnabled(T.View.SignupControlsEnabled);
   FCounts->setText(ToQt(ActiveCountCaption(T)));

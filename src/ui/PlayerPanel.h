@@ -44,6 +44,7 @@ class TPlayerPanel : public QFrame {
   QLineEdit* FNewPlayer;
   QCompleter* FCompleter;
   QStringListModel* FSuggestions;
+  QLabel* FAddLabel;
   QCheckBox* FOnePerTable;
   QLabel* FCounts;
   QLineEdit* FFind;

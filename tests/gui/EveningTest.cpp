@@ -88,7 +88,10 @@ class EveningTest : public QObject {
   void TeamSeatsOpenTheTeamDialog() {
     TTarnwickForm form;
     form.show();
-    form.Tourney().TeamMode = true;
+    form.Action(QStringLiteral("FourPlayersItem"))->trigger();
+    QVERIFY(form.Tourney().TeamMode);
+    QVERIFY(form.Action(QStringLiteral("FourPlayersItem"))->isChecked());
+    QVERIFY(form.findChild<QCheckBox*>(QStringLiteral("OnePlayerPerTableBox"))->text() == QStringLiteral("One team/table"));
     SignUp(form, {"Ann/Bob"});
     TBracketRow* row = form.View(Winners)->RowWidget(0);
     QVERIFY(row != nullptr);
@@ -108,6 +111,15 @@ class EveningTest : public QObject {
     QTest::mouseClick(row, Qt::LeftButton, {}, row->NameRect(1).center());
     QCOMPARE(form.Tourney().Model.PlayerCount(), 2);
     QCOMPARE(form.Tourney().Model.Player(1).Member2, std::string("Dee"));
+  }
+
+  void DoublePlayerPointsIsATournamentToggle() {
+    TTarnwickForm form;
+    form.Action(QStringLiteral("DoublePlayerPointsItem"))->trigger();
+    QVERIFY(form.Tourney().Format.DoublePlayerPoints);
+    QVERIFY(form.Action(QStringLiteral("DoublePlayerPointsItem"))->isChecked());
+    form.Action(QStringLiteral("DoublePlayerPointsItem"))->trigger();
+    QVERIFY(!form.Tourney().Format.DoublePlayerPoints);
   }
 
   void PlaysADoubleEliminationToTheGrandFinal() {
