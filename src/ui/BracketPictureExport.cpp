@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "storage/BracketPage.h"
@@ -18,11 +19,17 @@ namespace {
 // to this longest side so it stays a size any viewer opens.
 constexpr int kLongestPngSide = 16000;
 
-bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString* error) {
+// Replaces the file only once `write` has written all of it.
+bool WriteWhole(const QString& fileName, const std::function<bool(QSaveFile&)>& write, QString* error) {
   QSaveFile file(fileName);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+  if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) return true;
   *error = QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString());
   return false;
+}
+
+bool WriteBytes(const QString& fileName, const std::string& bytes, QString* error) {
+  const auto size = static_cast<qint64>(bytes.size());
+  return WriteWhole(fileName, [&](QSaveFile& file) { return file.write(bytes.data(), size) == size; }, error);
 }
 
 bool WritePng(const std::string& svg, const QString& fileName, QString* error) {
@@ -40,10 +47,7 @@ bool WritePng(const std::string& svg, const QString& fileName, QString* error) {
   painter.setRenderHint(QPainter::Antialiasing);
   renderer.render(&painter);
   painter.end();
-  QSaveFile file(fileName);
-  if (file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit()) return true;
-  *error = QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString());
-  return false;
+  return WriteWhole(fileName, [&image](QSaveFile& file) { return image.save(&file, "PNG"); }, error);
 }
 
 }  // namespace
@@ -54,9 +58,9 @@ QString BracketPictureFilters() {
 
 bool ExportBracketPicture(const TTourney& t, const QString& fileName, QString* error) {
   const QString suffix = QFileInfo(fileName).suffix().toLower();
-  if (suffix == QLatin1String("svg")) return WriteWhole(fileName, QByteArray::fromStdString(BracketPictureSvg(t)), error);
+  if (suffix == QLatin1String("svg")) return WriteBytes(fileName, BracketPictureSvg(t), error);
   if (suffix == QLatin1String("html") || suffix == QLatin1String("htm"))
-    return WriteWhole(fileName, QByteArray::fromStdString(BracketPictureHtml(t)), error);
+    return WriteBytes(fileName, BracketPictureHtml(t), error);
   if (suffix == QLatin1String("png")) return WritePng(BracketPictureSvg(t), fileName, error);
   *error = QStringLiteral("Choose a file ending in .svg, .html or .png.");
   return false;

@@ -1,7 +1,10 @@
 // A host's evening in the window: names typed and entered, sign-ups closed,
 // Win buttons pressed through a double elimination to the grand final, the
 // last result undone and redone.
+#include <QAction>
 #include <QCheckBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -11,6 +14,7 @@
 #include "BoxAnswerer.h"
 #include "ModalDriver.h"
 #include "engine/Structure.h"
+#include "storage/PointsGrid.h"
 #include "storage/uPointsSummary.h"
 #include "ui/BracketRow.h"
 #include "ui/BracketView.h"
@@ -113,13 +117,29 @@ class EveningTest : public QObject {
     QCOMPARE(form.Tourney().Model.Player(1).Member2, std::string("Dee"));
   }
 
-  void DoublePlayerPointsIsATournamentToggle() {
+  // The option doubles every total the points grid shows, and undoes it.
+  void DoublePlayerPointsDoublesEveryTotal() {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("cup.vkr"));
+    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/double9.vkr"), copy));
     TTarnwickForm form;
-    form.Action(QStringLiteral("DoublePlayerPointsItem"))->trigger();
-    QVERIFY(form.Tourney().Format.DoublePlayerPoints);
-    QVERIFY(form.Action(QStringLiteral("DoublePlayerPointsItem"))->isChecked());
-    form.Action(QStringLiteral("DoublePlayerPointsItem"))->trigger();
-    QVERIFY(!form.Tourney().Format.DoublePlayerPoints);
+    QVERIFY(form.OpenTourney(copy));
+    auto totals = [&form] {
+      QMap<QString, int> points;
+      for (const TPointsGridRow& row : PointsGridRows(form.Tourney()))
+        points[QString::fromStdString(row.Name)] = std::stoi(row.Points);
+      return points;
+    };
+    QAction* item = form.Action(QStringLiteral("DoublePlayerPointsItem"));
+    QCOMPARE(item->isChecked(), form.Tourney().Format.DoublePlayerPoints);  // this file was saved with it on
+    if (item->isChecked()) item->trigger();
+    const QMap<QString, int> single = totals();
+    item->trigger();
+    QMap<QString, int> doubled;
+    for (auto p = single.begin(); p != single.end(); ++p) doubled[p.key()] = 2 * p.value();
+    QCOMPARE(totals(), doubled);
+    item->trigger();
+    QCOMPARE(totals(), single);
   }
 
   void PlaysADoubleEliminationToTheGrandFinal() {
