@@ -3,18 +3,13 @@
 // log lines go to the folder for files, not to the folder it was started from.
 // Started without a file (or with one that cannot be opened) it offers a new
 // tournament.
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "BoxAnswerer.h"
+#include "WindowSetup.h"
 #include "formats/uNewTourney.h"
-#include "qt/QtText.h"
 #include "storage/ActionLog.h"
-#include "ui/TarnwickForm.h"
 
 namespace {
 
@@ -54,20 +49,10 @@ class StartUpTest : public QObject {
   // Nothing of the user's own folders is touched.
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-  void OpensAGoodFile() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/double9.vkr"), file));
-    vkr::TTarnwickForm form;
-    QVERIFY(form.OpenTourney(file));
-    QCOMPARE(form.Tourney().ElimFormat, vkr::ElimDouble);
-    QVERIFY(form.Tourney().Model.PlayerCount() >= 9);
-  }
-
   void OffersTheBackupOfADamagedFile() {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/single8.vkr"), dir.filePath(QStringLiteral("cup.~vkr"))));
+    CopyTestFile(dir, "single8.vkr", "cup.~vkr");
     QVERIFY(WriteDamaged(file));
 
     vkr::TTarnwickForm form;
@@ -83,7 +68,7 @@ class StartUpTest : public QObject {
     const QString home = QDir::currentPath();
     QVERIFY(QDir::setCurrent(started.path()));
     vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = QDir::toNativeSeparators(files.path() + QLatin1Char('/')).toStdString();
+    form.Tourney().FilesFolder = FolderName(files);
     vkr::WriteLogLine(form.Tourney(), "Event: before any tournament");
     QDir::setCurrent(home);
     QVERIFY(!QFile::exists(started.filePath(QStringLiteral(".log"))));
@@ -92,17 +77,16 @@ class StartUpTest : public QObject {
 
   void StartUpOpensTheNamedFileOrOffersANewTournament() {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/double9.vkr"), file));
     TNewTourneyStarter starter(dir.path());
     {
       vkr::TTarnwickForm form;
-      form.StartUp(file);
+      form.StartUp(CopyTestFile(dir, "double9.vkr", "cup.vkr"));
       QCOMPARE(starter.Shown, 0);
       QCOMPARE(form.Tourney().ElimFormat, vkr::ElimDouble);
+      QVERIFY(form.Tourney().Model.PlayerCount() >= 9);
     }
     vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = vkr::FromQt(QDir::toNativeSeparators(dir.path() + QLatin1Char('/')));
+    form.Tourney().FilesFolder = FolderName(dir);
     form.StartUp(QString());
     QCOMPARE(starter.Shown, 1);
     QCOMPARE(vkr::ToQt(form.Tourney().Storage.FileName),
@@ -119,7 +103,7 @@ class StartUpTest : public QObject {
     TNewTourneyStarter starter(dir.path());
     TBoxAnswerer answerer(QMessageBox::No);
     vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = vkr::FromQt(QDir::toNativeSeparators(dir.path() + QLatin1Char('/')));
+    form.Tourney().FilesFolder = FolderName(dir);
     form.StartUp(file);
     QCOMPARE(starter.Shown, 1);
     QVERIFY(!answerer.Seen.isEmpty());
