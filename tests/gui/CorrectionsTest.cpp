@@ -57,7 +57,6 @@ class CorrectionsTest : public QObject {
 
   void MenuOffersWhatTheSeatAllows() {
     TTarnwickForm form;
-    form.show();
     CloseWithEight(form);
     const struct {
       bool OnWinButton;
@@ -83,7 +82,6 @@ class CorrectionsTest : public QObject {
 
   void RemoveAsksThenTheLastPlayerMovesIntoTheSeat() {
     TTarnwickForm form;
-    form.show();
     CloseWithEight(form);
     const std::string last = Seated(form, 3, 1);
     OpenPlayerMenu(form, 0, 0, false);
@@ -105,7 +103,6 @@ class CorrectionsTest : public QObject {
 
   void DisqualifyAndBothQuitShowInTheView() {
     TTarnwickForm form;
-    form.show();
     CloseWithEight(form);
     TBoxAnswerer yes;
     OpenPlayerMenu(form, 1, 1, false);
@@ -125,7 +122,6 @@ class CorrectionsTest : public QObject {
 
   void ReassignDialogGivesTheWinAndSeatsAtTheChosenTable() {
     TTarnwickForm form;
-    form.show();
     CloseWithEight(form);
     QString player, opponent, chosen;
     WhenModal<TReassignPlayerDialog>([&](TReassignPlayerDialog* d) {
@@ -157,7 +153,6 @@ class CorrectionsTest : public QObject {
 
   void VoidTableItemMarksTheNumberAndTheRowShowsIt() {
     TTarnwickForm form;
-    form.show();
     CloseWithEight(form);
     TBracketRow* row = Row(form, 2);
     const int32_t number = form.Tourney().Model.Table(Winners, 0, 2).Number;

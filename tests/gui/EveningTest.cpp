@@ -172,7 +172,6 @@ class EveningTest : public QObject {
   // Win button takes the result back.
   void HidingCompletedMatchesAndReleasingAWin() {
     TTarnwickForm form;
-    form.show();
     CloseWithEight(form);
     TBracketRow* row = form.View(Winners)->RowWidget(0);
     QTest::mouseClick(row->WinButton(1), Qt::LeftButton);

@@ -32,7 +32,6 @@ class MatchClockWindowTest : public QObject {
     test::TFakeClock clock;
     TTourney& t = form.Tourney();
     t.Ports.Clock = &clock;
-    form.show();
     CloseWithEight(form);
     t.Context.TimeLimits.fill(30);
     t.Timing.RemindAt15 = t.Timing.RemindAt10 = true;

@@ -73,6 +73,7 @@ class OptionsDialogsTest : public QObject {
     QCOMPARE(vkr::HostDetailsOf(t).HostName, std::string("Zo\xeb"));
     QVERIFY(t.Format.CoHostUnscheduled && !t.Format.HostUnscheduled);
   }
+
   // The boxes show the switches; OK, not before, sets them.
   void RemindersItemShowsAndSetsTheSwitches() {
     vkr::TTarnwickForm form;

@@ -37,8 +37,10 @@ struct TCupWindow {
   vkr::TTarnwickForm Form;
 };
 
-// Eight entries "P0" .. "P7" two to a table, sign-ups closed from the menu.
+// The window shown with eight entries "P0" .. "P7" two to a table, sign-ups
+// closed from the menu.
 inline void CloseWithEight(vkr::TTarnwickForm& form) {
+  form.show();
   form.Tourney().OnePlayerPerTable = false;
   for (int i = 0; i < 8; ++i) vkr::AddButtonClick(form.Tourney(), "P" + std::to_string(i));
   TBoxAnswerer yes;
