@@ -1,7 +1,8 @@
 #pragma once
-// Driving dialogs as the host would: the next modal dialog of a type is
-// handed to an action once shown, then accepted or rejected; its widgets are
-// reached by object name; spin fields are typed into.
+// Driving dialogs as the host would: the next modal dialog of a type (or
+// each one while a driver lives) is handed to an action once shown, then
+// accepted or rejected; its widgets are reached by object name; spin fields
+// are typed into.
 #include <QApplication>
 #include <QDialog>
 #include <QSpinBox>
@@ -24,6 +25,27 @@ void WhenModal(std::function<void(TDialog*)> act, bool accept = true) {
   });
   timer->start();
 }
+
+template <class TDialog>
+class TModalDriver : public QObject {
+ public:
+  explicit TModalDriver(std::function<void(TDialog*)> act, bool accept = true) {
+    FTimer.setInterval(5);
+    connect(&FTimer, &QTimer::timeout, this, [this, act, accept] {
+      auto* dialog = qobject_cast<TDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr || !dialog->isVisible()) return;
+      ++Shown;
+      act(dialog);
+      if (accept) dialog->accept();
+      else dialog->reject();
+    });
+    FTimer.start();
+  }
+  int Shown = 0;
+
+ private:
+  QTimer FTimer;
+};
 
 template <class T>
 T* Child(QWidget* parent, const char* name) {

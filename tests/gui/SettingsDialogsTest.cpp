@@ -196,6 +196,11 @@ class SettingsDialogsTest : public QObject {
     CloseWithEight(form);
     QVERIFY(form.Tourney().SignupsClosed);
     QVERIFY(!form.Action(QStringLiteral("Defaultstarttables1"))->isEnabled());
+    {
+      TModalDriver<TStartTablesForm> startTables([](TStartTablesForm*) {}, false);
+      ShowStartTablesDialog(nullptr, form.Tourney());  // the command itself is ignored too
+      QCOMPARE(startTables.Shown, 0);
+    }
     bool shown = false;
     WhenModal<TCustomPointsForm>([&shown](TCustomPointsForm* d) {
       shown = true;

@@ -7,31 +7,20 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include "DialogDriver.h"
 #include "WindowSetup.h"
 #include "formats/uNewTourney.h"
 #include "storage/ActionLog.h"
 
 namespace {
 
-// Counts the new-tournament dialogs shown while it lives and starts a
-// tournament "night" in dir from each.
-class TNewTourneyStarter : public QObject {
- public:
-  explicit TNewTourneyStarter(const QString& dir) {
-    FTimer.setInterval(5);
-    connect(&FTimer, &QTimer::timeout, this, [this, dir] {
-      auto* dialog = qobject_cast<vkr::TNewTourneyForm*>(QApplication::activeModalWidget());
-      if (dialog == nullptr || !dialog->isVisible()) return;
-      ++Shown;
-      dialog->findChild<QLineEdit*>(QStringLiteral("FileNameEdit"))->setText(dir + QStringLiteral("/night"));
-      dialog->accept();
-    });
-    FTimer.start();
-  }
-  int Shown = 0;
-
- private:
-  QTimer FTimer;
+// Starts a tournament "night" in dir from each new-tournament dialog shown
+// while it lives, and counts them.
+struct TNewTourneyStarter : TModalDriver<vkr::TNewTourneyForm> {
+  explicit TNewTourneyStarter(const QString& dir)
+      : TModalDriver([dir](vkr::TNewTourneyForm* dialog) {
+          Child<QLineEdit>(dialog, "FileNameEdit")->setText(dir + QStringLiteral("/night"));
+        }) {}
 };
 
 // A tournament file that cannot be read.
