@@ -231,17 +231,6 @@ TEST(Corrections, ARemovedWinnersResultCannotBeTakenBack) {
   EXPECT_EQ(SnapshotHash(h.T), before);
 }
 
-TEST(Corrections, UndoingAConfirmedWinBringsTheDisqualificationBack) {
-  TEngineHost h(ElimDouble);
-  AfterFirstRound(h);
-  ASSERT_TRUE(DisqualifyPlayer(h.T, Seat(Winners, 1, 0, 0)));
-  const uint64_t disqualified = SnapshotHash(h.T);
-  h.Win(Winners, 1, 0, 0);
-  EXPECT_FALSE(h.T.Model.Player(h.Entry("Anna")).Disqualified);
-  UndoClick(h.T);
-  EXPECT_EQ(SnapshotHash(h.T), disqualified);
-}
-
 TEST(Corrections, VoidTableNumbersStaySkipped) {
   TEngineHost h(ElimSingle);
   ASSERT_TRUE(ToggleVoidTable(h.T, 50));

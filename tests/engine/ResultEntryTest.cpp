@@ -5,6 +5,7 @@
 #include "support/TourneyHost.h"
 #include "engine/SignUp.h"
 #include "engine/Undo.h"
+#include "support/RandomPlay.h"
 
 namespace vkr::test {
 namespace {
@@ -22,8 +23,9 @@ void SignUpAlone(TEngineHost& h) {
 }
 
 // A forced bye, a booted-too-long winner and a disqualified winner each need
-// a yes: a no changes nothing, a yes records the win and clears the mark.
-TEST(WinnerChecks, ANoChangesNothingAYesRecordsTheWin) {
+// a yes: a no changes nothing, a yes records the win and clears the mark, and
+// undoing the win brings the mark back.
+TEST(WinnerChecks, ANoChangesNothingAYesRecordsTheWinAndUndoRestoresTheMark) {
   struct TCase {
     const char* Name;
     void (*Prepare)(TEngineHost&);
@@ -49,6 +51,7 @@ TEST(WinnerChecks, ANoChangesNothingAYesRecordsTheWin) {
     SCOPED_TRACE(c.Name);
     TEngineHost h(ElimDouble);
     c.Prepare(h);
+    const uint64_t before = SnapshotHash(h.T);
     h.Screen.Answers = {false};
     h.Win(Winners, 0, 0, 0);
     EXPECT_EQ(h.Events(), (S{"ask: " + c.Question + " -> no"}));
@@ -61,6 +64,8 @@ TEST(WinnerChecks, ANoChangesNothingAYesRecordsTheWin) {
     EXPECT_EQ(h.Posts(), c.Posts);
     const TPlayer& anna = h.T.Model.Player(h.Entry("Anna"));
     EXPECT_FALSE(anna.Disqualified || anna.BootedTooLong);
+    UndoClick(h.T);
+    EXPECT_EQ(SnapshotHash(h.T), before);
   }
 }
 

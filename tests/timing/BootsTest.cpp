@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "engine/Tourney.h"
-#include "engine/Undo.h"
 #include "support/TourneyHost.h"
 #include "timing/BootMenu.h"
 #include "timing/BootTick.h"
@@ -104,18 +103,6 @@ TEST(Boots, WithAChatBoxTheHostIsAskedFirst) {
   EXPECT_EQ(h.Events(), (S{"ask: Finn (playing Emma) has timed out at table 52. Post message in lobby? -> no"}));
   EXPECT_TRUE(h.Posts().empty());
   EXPECT_TRUE(h.P("Finn").BootedTooLong);  // No only skips the announcement
-}
-
-TEST(Boots, UndoingAWinDespiteATimeOutBringsTheMarkBack) {
-  TBootHost h;
-  h.Boot(0, 0);
-  h.Seconds(421);
-  ASSERT_TRUE(h.P("Anna").BootedTooLong);
-  h.Win(Winners, 0, 0, 0);  // the host answers yes to the question
-  EXPECT_FALSE(h.P("Anna").BootedTooLong);
-  UndoClick(h.T);
-  EXPECT_TRUE(h.P("Anna").BootedTooLong);
-  EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).Result, 0);
 }
 
 TEST(BootMenu, StatesFollowTheEntryAndAnEmptySeatHasNone) {
