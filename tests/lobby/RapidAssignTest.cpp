@@ -153,13 +153,7 @@ TEST(RapidAssign, NamesSignUpAsAddedOrAsRemovedByTheMode) {
   struct TCase {
     bool AddMode;
     S AfterAdding, AfterRemoving;
-    S Log;
-  } cases[] = {
-      {true, {"Carol"}, {"Carol"},
-       {"Event: RapidAssign player added = Carol", "Event: RapidAssign player removed = carol"}},
-      {false, {}, {"carol"},
-       {"Event: RapidAssign player added = Carol", "Event: RapidAssign player removed = carol"}},
-  };
+  } cases[] = {{true, {"Carol"}, {"Carol"}}, {false, {}, {"carol"}}};
   for (const TCase& c : cases) {
     TRapidHost h({{kList, "[Friends]\r\n"}});
     if (!c.AddMode) RapidAssignModeRemoveItemClick(h.T);
@@ -174,7 +168,7 @@ TEST(RapidAssign, NamesSignUpAsAddedOrAsRemovedByTheMode) {
     for (const std::string& line : h.Log()) {
       if (line.rfind("Event: ", 0) == 0) events.push_back(line);
     }
-    EXPECT_EQ(events, c.Log);
+    EXPECT_EQ(events, (S{"Event: RapidAssign player added = Carol", "Event: RapidAssign player removed = carol"}));
   }
 }
 
@@ -271,18 +265,6 @@ TEST(RapidAssign, AChangedOrClosedClientEndsItAndRestores) {
     EXPECT_EQ(h.Events(), S{"notice: The ZoneFriends name has changed. Restoring the original names and "
                             "deactivating Rapid-Assign."});
   }
-}
-
-TEST(RapidAssign, TheSearchFindsLeftCopiesAndSkipsTheActiveUser) {
-  TRapidHost h({{kList, kOriginal}, {kRoot + "Zed/Friends.bak", "[Friends]\r\nZ\r\n"}});
-  EXPECT_EQ(FindUnrestored(h.T), S{"Zed"});
-  RapidAssignItemClick(h.T);
-  EXPECT_EQ(FindUnrestored(h.T), (S{"Alice", "Zed"}));
-  EXPECT_FALSE(OfferedForRestore(h.T, "ALICE"));
-  EXPECT_TRUE(OfferedForRestore(h.T, "Zed"));
-  RestoreFriends(h.T, "Zed");
-  EXPECT_EQ(h.Disk.Files[kRoot + "Zed/Friends.txt"], "[Friends]\r\nZ\r\n");
-  EXPECT_EQ(FindUnrestored(h.T), S{"Alice"});
 }
 
 // Whatever change to the disk is the last one before the program dies, the

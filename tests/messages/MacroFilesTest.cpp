@@ -11,17 +11,6 @@ namespace {
 
 using S = std::vector<std::string>;
 
-TEST(MacroFiles, ACurrentFileGoesToTheTopOfTheRecentListOnce) {
-  TTestHost h;
-  h.Files.Files["/m/a.vkm"] = "[Rules]\r\nLine00=\"Be nice\"\r\n";
-  for (const char* file : {"/m/a.vkm", "/m/b.vkm", "/m/A.VKM"}) SetMacroFile(h.T, file);
-  EXPECT_EQ(h.T.Macros.RecentFiles, (S{"/m/A.VKM", "/m/b.vkm"}));
-  EXPECT_EQ(CurrentMacroFile(h.T), "/m/A.VKM");
-  for (int i = 0; i < 20; ++i) SetMacroFile(h.T, "/m/" + std::to_string(i) + ".vkm");
-  EXPECT_EQ(h.T.Macros.RecentFiles.size(), 10u);
-  EXPECT_EQ(h.T.Macros.RecentFiles.front(), "/m/19.vkm");
-}
-
 TEST(MacroFiles, SaveAsCopiesAndSwitchesOnlyWhenTheCopyWorks) {
   TTestHost h;
   const std::string macros = "[_Toolbar_]\r\nRules=R\r\n\r\n[Rules]\r\nLine00=\"Be nice\"\r\n\r\n";

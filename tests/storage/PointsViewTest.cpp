@@ -10,32 +10,26 @@
 namespace vkr::test {
 namespace {
 
-TEST(PointsView, RefusedBeforeTheStartAndOpenedOnASavedTournament) {
+// The refusal before the start is pinned where the host window opens the view.
+TEST(PointsView, OpensOnASavedTournament) {
   TTestHost h;
-  StartTourney(h.T, "evening.vkr", ElimSingle);
-  std::vector<std::string> lines;
-  EXPECT_FALSE(OpenPointsView(h.T, lines));
-  EXPECT_TRUE(lines.empty());
-  EXPECT_EQ(h.Screen.Events.back(), "warning: Points cannot be generated until the tourney has been started");
-
   PlaySingleEight(h);
   h.Files.Files.erase("evening.vkr");
+  std::vector<std::string> lines;
   EXPECT_TRUE(OpenPointsView(h.T, lines));
   EXPECT_EQ(h.Files.Files.count("evening.vkr"), 1u);  // saved first
   EXPECT_NE(std::find(lines.begin(), lines.end(), "START POINTS"), lines.end());
 }
 
-TEST(PointsView, TheGrandFinalOpensTheViewOnlyWithShowPointsAtEnd) {
-  for (const bool show : {true, false}) {
-    TTestHost h;
-    StartEight(h, ElimSingle);
-    h.T.Options.ShowPointsAtEnd = show;
-    Play(h, {{Winners, 0, 0, 0}, {Winners, 0, 1, 1}, {Winners, 0, 2, 0}, {Winners, 0, 3, 1}, {Winners, 1, 0, 1},
-             {Winners, 1, 1, 0}});
-    EXPECT_EQ(h.Screen.PointsViews, 0);
-    Win(h, Winners, 2, 0, 0);
-    EXPECT_EQ(h.Screen.PointsViews, show ? 1 : 0);
-  }
+// The host window's own test sees the final open the view; off, it stays shut.
+TEST(PointsView, TheGrandFinalLeavesTheViewShutWithoutShowPointsAtEnd) {
+  TTestHost h;
+  StartEight(h, ElimSingle);
+  h.T.Options.ShowPointsAtEnd = false;
+  Play(h, {{Winners, 0, 0, 0}, {Winners, 0, 1, 1}, {Winners, 0, 2, 0}, {Winners, 0, 3, 1}, {Winners, 1, 0, 1},
+           {Winners, 1, 1, 0}, {Winners, 2, 0, 0}});
+  ASSERT_TRUE(h.T.Model.Table(Winners, 2, 0).Decided());
+  EXPECT_EQ(h.Screen.PointsViews, 0);
 }
 
 // The host's edited text, whatever its line ends, goes out with CR LF ends.
@@ -54,7 +48,6 @@ TEST(PointsView, CopySaveAndMailTakeTheEditedText) {
   EXPECT_EQ(h.Files.Files["points.txt"], expected);
 
   TFakeMail mail;
-  EXPECT_EQ(PointsMailFile(h.T), "evening.txt");
   EXPECT_TRUE(MailPointsText(h.T, mail, edited));
   EXPECT_EQ(h.Files.Files["evening.txt"], expected);
   ASSERT_EQ(mail.Composed.size(), 1u);
