@@ -35,18 +35,16 @@ TEST(Announce, SplitsAtEachLowerCaseCAndPostsOneLineWhenItCannotSend) {
   }
 }
 
-// Before any result the placings are empty; the lobby and formats scenarios show the other texts.
-TEST(AnnouncementActions, WelcomeFormatAndWinners) {
+// Before any result the placings are empty; the scenarios show the other texts.
+TEST(AnnouncementActions, FormatStartsAtTheFirstRowAndWinnersBeforeAnyResult) {
   TEngineHost h;
   h.T.Lobby.FLobbyEditWnd = 7;
   h.T.Context.Row = 9;
-  WelcomeActionClick(h.T);
   FormatActionClick(h.T);
   EXPECT_EQ(h.T.Context.Row, 0);
+  h.Mark();
   WinnersActionClick(h.T);
-  EXPECT_EQ(h.Log().at(0), "Click: Welcome");
-  const S posts = h.Posts();
-  EXPECT_EQ(S(posts.begin() + 2, posts.end()),
+  EXPECT_EQ(h.Posts(),
             (S{kBullets + " Congratulations go to  for FIRST PLACE " + kBullets,
                kBullets + "   and to  for SECOND PLACE   " + kBullets, kBullets + "   and to  for THIRD PLACE   " + kBullets}));
 }
