@@ -133,7 +133,7 @@ class SettingsDialogsTest : public QObject {
          [](const TTourney& t) { return t.Format.BootTime; }, 12},
         {"Timelimits1",
          [](QDialog* d) {
-           QCOMPARE(Child<QSpinBox>(d, "LimitFinalEdit")->value(), 0);  // "no limit" is shown as it is
+           QCOMPARE(Child<QSpinBox>(d, "LimitFinalEdit")->value(), 0);  // shown as it is, not raised
            QSpinBox* field = Child<QSpinBox>(d, "Limit2Edit");
            Type(field, QStringLiteral("33"));
            Type(field, QStringLiteral("abc"));
@@ -201,14 +201,12 @@ class SettingsDialogsTest : public QObject {
       ShowStartTablesDialog(nullptr, form.Tourney());  // the command itself is ignored too
       QCOMPARE(startTables.Shown, 0);
     }
-    bool shown = false;
-    WhenModal<TCustomPointsForm>([&shown](TCustomPointsForm* d) {
-      shown = true;
+    TModalDriver<TCustomPointsForm> points([](TCustomPointsForm* d) {
       for (const char* radio : {"SingleRadio", "DoubleRadio", "TripleRadio"})
         QVERIFY2(!Child<QRadioButton>(d, radio)->isEnabled(), radio);
     }, false);
     form.Action(QStringLiteral("Other2"))->trigger();
-    QVERIFY(shown);
+    QCOMPARE(points.Shown, 1);
   }
 };
 
