@@ -8,56 +8,49 @@
 namespace vkr::test {
 namespace {
 
-std::vector<int32_t> Numbers(const TTourney& t, int bracket, int round, int first, int count) {
-  std::vector<int32_t> numbers;
-  for (int i = first; i < first + count; ++i) numbers.push_back(t.Model.Table(bracket, round, i).Number);
-  return numbers;
-}
-
-void Renumber(TTourney& t, int format, int32_t startTable) {
-  t.StartTables.fill(startTable);
-  t.ElimFormat = format;
-  NumberTables(t);
-}
-
-using V = std::vector<int32_t>;
-
-TEST(TableNumbering, SingleCountsUpAndWraps) {
-  TEngineHost h;
-  Renumber(h.T, ElimSingle, 1);
-  EXPECT_EQ(Numbers(h.T, Winners, 3, 0, 3), (V{1, 2, 3}));
-  Renumber(h.T, ElimSingle, 148);
-  EXPECT_EQ(Numbers(h.T, Winners, 0, 0, 5), (V{148, 149, 150, 1, 2}));
-}
-
-TEST(TableNumbering, DoubleInterleavesTheTwoBrackets) {
-  TEngineHost h;
-  Renumber(h.T, ElimDouble, 1);
-  EXPECT_EQ(Numbers(h.T, Winners, 0, 0, 3), (V{1, 2, 3}));  // the sign-up round counts up
-  EXPECT_EQ(Numbers(h.T, Winners, 1, 0, 3), (V{2, 4, 6}));
-  EXPECT_EQ(Numbers(h.T, OneLoss, 1, 0, 3), (V{1, 3, 5}));
-  EXPECT_EQ(Numbers(h.T, Winners, 1, 74, 2), (V{150, 2}));
-  EXPECT_EQ(Numbers(h.T, OneLoss, 1, 74, 2), (V{149, 1}));
-  Renumber(h.T, ElimDouble, 150);
-  EXPECT_EQ(Numbers(h.T, Winners, 1, 0, 2), (V{150, 2}));
-  EXPECT_EQ(Numbers(h.T, OneLoss, 1, 0, 2), (V{1, 3}));
-}
-
-TEST(TableNumbering, TripleUsesBlocksOfFourAndWrapsAt148) {
-  TEngineHost h;
-  Renumber(h.T, ElimTriple, 1);
-  EXPECT_EQ(Numbers(h.T, Winners, 2, 0, 3), (V{1, 5, 9}));
-  EXPECT_EQ(Numbers(h.T, OneLoss, 2, 0, 3), (V{2, 6, 10}));
-  EXPECT_EQ(Numbers(h.T, TwoLoss, 2, 0, 3), (V{3, 7, 11}));
-  EXPECT_EQ(Numbers(h.T, Winners, 2, 36, 2), (V{145, 1}));
-  EXPECT_EQ(Numbers(h.T, OneLoss, 2, 36, 2), (V{146, 2}));
-  EXPECT_EQ(Numbers(h.T, TwoLoss, 2, 36, 2), (V{147, 3}));
-  EXPECT_EQ(Numbers(h.T, Winners, 0, 0, 2), (V{1, 2}));
-  Renumber(h.T, ElimTriple, 3);  // (3 + 1) div 4 moves to the next block
-  EXPECT_EQ(Numbers(h.T, Winners, 1, 0, 2), (V{5, 9}));
-  h.T.LobbyTableCount = 51;  // a lobby of 51 tables uses blocks up to 48
-  Renumber(h.T, ElimTriple, 1);
-  EXPECT_EQ(Numbers(h.T, TwoLoss, 2, 11, 2), (V{47, 3}));
+// Single counts up and wraps; double interleaves its two brackets; triple
+// uses blocks of four and wraps at 148.
+TEST(TableNumbering, EachFormatNumbersItsRounds) {
+  struct TCase {
+    int Format;
+    int32_t Start, LobbyTables;
+    int Bracket, Round, First;
+    std::vector<int32_t> Numbers;
+  };
+  const TCase cases[] = {
+      {ElimSingle, 1, 150, Winners, 3, 0, {1, 2, 3}},
+      {ElimSingle, 148, 150, Winners, 0, 0, {148, 149, 150, 1, 2}},
+      {ElimDouble, 1, 150, Winners, 0, 0, {1, 2, 3}},  // the sign-up round counts up
+      {ElimDouble, 1, 150, Winners, 1, 0, {2, 4, 6}},
+      {ElimDouble, 1, 150, OneLoss, 1, 0, {1, 3, 5}},
+      {ElimDouble, 1, 150, Winners, 1, 74, {150, 2}},
+      {ElimDouble, 1, 150, OneLoss, 1, 74, {149, 1}},
+      {ElimDouble, 150, 150, Winners, 1, 0, {150, 2}},
+      {ElimDouble, 150, 150, OneLoss, 1, 0, {1, 3}},
+      {ElimTriple, 1, 150, Winners, 2, 0, {1, 5, 9}},
+      {ElimTriple, 1, 150, OneLoss, 2, 0, {2, 6, 10}},
+      {ElimTriple, 1, 150, TwoLoss, 2, 0, {3, 7, 11}},
+      {ElimTriple, 1, 150, Winners, 2, 36, {145, 1}},
+      {ElimTriple, 1, 150, OneLoss, 2, 36, {146, 2}},
+      {ElimTriple, 1, 150, TwoLoss, 2, 36, {147, 3}},
+      {ElimTriple, 1, 150, Winners, 0, 0, {1, 2}},
+      {ElimTriple, 3, 150, Winners, 1, 0, {5, 9}},    // (3 + 1) div 4 moves to the next block
+      {ElimTriple, 1, 51, TwoLoss, 2, 11, {47, 3}},   // a lobby of 51 tables uses blocks up to 48
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "format " << c.Format << " from " << c.Start << " of " << c.LobbyTables
+                                    << ", bracket " << c.Bracket << " round " << c.Round);
+    TEngineHost h;
+    h.T.LobbyTableCount = c.LobbyTables;
+    h.T.StartTables.fill(c.Start);
+    h.T.ElimFormat = c.Format;
+    NumberTables(h.T);
+    std::vector<int32_t> numbers;
+    for (size_t i = 0; i < c.Numbers.size(); ++i) {
+      numbers.push_back(h.T.Model.Table(c.Bracket, c.Round, c.First + static_cast<int>(i)).Number);
+    }
+    EXPECT_EQ(numbers, c.Numbers);
+  }
 }
 
 // Winners round 1 of a double bracket numbered from 1: tables 2, 4, 6, ...

@@ -20,7 +20,6 @@ TEST(SignUp, LogsSeatsAndAnnounces) {
                         "    -> Posting \"" + kBullets + " Anna, Welcome to this Tournament. Please be seated at "
                                                            "Table #50 by \"",
                         "    -> UpdatePlayerState"}));
-  EXPECT_EQ(h.Posts(), (S{kBullets + " Anna, Welcome to this Tournament. Please be seated at Table #50 by "}));
   EXPECT_EQ(h.T.View.NewPlayerField, "");
 }
 
@@ -140,26 +139,19 @@ TEST(CloseSignups, TeamsRecordBothMembers) {
             "Amy\r\nBob\r\nC1\r\nC2\r\nD1\r\nD2\r\nE1\r\nE2\r\nF1\r\nF2\r\nG1\r\nG2\r\nH1\r\nH2\r\nZed\r\n");
 }
 
-TEST(SeatNames, ErasingInSignupsRemovesTheEntry) {
-  TEngineHost h;
-  h.T.OnePlayerPerTable = false;
-  h.Add({"Anna", "Bert", "Cleo"});
-  h.Mark();
-  SeatNameEnter(h.T, Winners, 0, 0, 0, "  ");
-  EXPECT_EQ(h.Log(), (S{"Key: Enter on player's name", "    -> New name is blank...", "    -> erasing \"Anna\" from sign-ups",
-                        "    -> UpdateWinnersRound", "    -> UpdatePlayerState"}));
-  ASSERT_EQ(h.T.Model.PlayerCount(), 2);
-  EXPECT_EQ(SeatOf(h.T, 0, 0), kNoEntry);
-  EXPECT_EQ(SeatOf(h.T, 0, 1), 0);  // Bert moved down one position in the list
-  EXPECT_EQ(SeatOf(h.T, 1, 0), 1);
-}
-
-TEST(SeatNames, ErasingKeepsTheBootedListOnTheSameEntries) {
+TEST(SeatNames, ErasingInSignupsRemovesTheEntryAndKeepsTheBootedListOnTheSameEntries) {
   TEngineHost h;
   h.T.OnePlayerPerTable = false;
   h.Add({"Anna", "Bert", "Cleo", "Dirk"});
   h.T.BootedPlayers = {1, 3};  // Bert and Dirk
-  SeatNameEnter(h.T, Winners, 0, 0, 0, "");  // Anna
+  h.Mark();
+  SeatNameEnter(h.T, Winners, 0, 0, 0, "  ");
+  EXPECT_EQ(h.Log(), (S{"Key: Enter on player's name", "    -> New name is blank...", "    -> erasing \"Anna\" from sign-ups",
+                        "    -> UpdateWinnersRound", "    -> UpdatePlayerState"}));
+  ASSERT_EQ(h.T.Model.PlayerCount(), 3);
+  EXPECT_EQ(SeatOf(h.T, 0, 0), kNoEntry);
+  EXPECT_EQ(SeatOf(h.T, 0, 1), 0);  // Bert moved down one position in the list
+  EXPECT_EQ(SeatOf(h.T, 1, 0), 1);
   EXPECT_EQ(h.T.BootedPlayers, (std::vector<int16_t>{0, 2}));
   SeatNameEnter(h.T, Winners, 0, 0, 1, "");  // Bert
   EXPECT_EQ(h.T.BootedPlayers, (std::vector<int16_t>{1}));
@@ -191,7 +183,8 @@ TEST(SeatNames, AfterClosingANameCannotBeErased) {
   EXPECT_EQ(SeatNameEscape(h.T, Winners, 0, 0, 0), "P1");
 }
 
-TEST(SignUp, AddingOrClosingEmptiesTheUndoHistory) {
+// Closing empties it too; the random tournaments compare that history.
+TEST(SignUp, AddingEmptiesTheUndoHistory) {
   TEngineHost h;
   h.AddPlayers(8);
   h.T.Model.PushSnapshot(TListKind::Undo, true);
@@ -199,9 +192,6 @@ TEST(SignUp, AddingOrClosingEmptiesTheUndoHistory) {
   h.Add({"Nina"});
   EXPECT_FALSE(CanUndo(h.T));
   EXPECT_FALSE(CanRedo(h.T));
-  h.T.Model.PushSnapshot(TListKind::Undo, true);
-  h.Close();
-  EXPECT_FALSE(CanUndo(h.T));
 }
 
 }  // namespace

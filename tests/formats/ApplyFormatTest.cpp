@@ -34,7 +34,7 @@ TEST_F(ApplyFormatTest, MissingEmptyOrBadValuesTakeTheirDefaults) {
   EXPECT_EQ(T.Context.TimeLimits, TPointsList{});
 }
 
-TEST_F(ApplyFormatTest, LogsTheFormatItsListsAndSetsTheCaption) {
+TEST_F(ApplyFormatTest, LogsTheFormatAndItsLists) {
   H.Store("[Fast]\r\nElim=2\r\nStarting tables=1,2,3\r\nPoints=2,7\r\n");
   const std::string points = " = 2,7,0,0,0,0,0,0,0,0,0,0,0,0,0";
   EXPECT_EQ(H.Choose("FAST"), (std::vector<std::string>{
@@ -44,7 +44,6 @@ TEST_F(ApplyFormatTest, LogsTheFormatItsListsAndSetsTheCaption) {
                                   "    -> Points8to16" + points, "    -> Points17to32" + points,
                                   "    -> Points33to64" + points, "    -> Points65to128" + points,
                                   "    -> Points129to256" + points}));
-  EXPECT_EQ(T.View.Caption, "Velmar ZUR Tourney Bracket - Fast");
   EXPECT_EQ(T.Context.MatchPoints, L("2,7"));
   EXPECT_EQ(T.Format.CheckedPreset, kPresetOther);  // no preset holds these points
 }

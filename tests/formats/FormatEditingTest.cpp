@@ -6,8 +6,6 @@
 #include "formats/FormatTestHost.h"
 #include "formats/PointsList.h"
 #include "formats/SizePoints.h"
-#include "formats/ApplyFormat.h"
-#include "messages/Templates.h"
 
 namespace vkr {
 namespace {
@@ -139,18 +137,6 @@ TEST(FormatEditingTest, TheNameMustBeGivenFreeAndStorable) {
       {"a]b", "", "A format name cannot contain the character ]"},
   };
   for (const Case& c : cases) EXPECT_EQ(CheckFormatName(c.name, c.openedWith, others), c.warning) << c.name;
-}
-
-TEST(FormatEditingTest, ClearingAnEditorFieldMakesTheFormatKeepOrDefaultThatValue) {
-  test::TFormatTestHost h;
-  TFormatLines lines{"Host name=Hal", "Welcome=Hi"};
-  SetFormatKey(lines, "Host name", "");
-  SetFormatKey(lines, "Welcome", EncodeMessage({"", false}));
-  h.Store("[Fast]\r\n" + JoinLinesCrLf(lines));
-  h.T.Context.HostName = "Kept";
-  h.Choose("Fast");
-  EXPECT_EQ(h.T.Context.HostName, "Kept");
-  EXPECT_EQ(h.T.Messages[MsgWelcome], DefaultFormatValue("Welcome"));
 }
 
 }  // namespace
