@@ -1,12 +1,15 @@
 // The vkr command line as a user meets it: help, version, wrong commands,
-// unreadable scripts, reports to standard output and their default names.
+// unreadable scripts, reports and pictures to standard output or beside the
+// file, and a new file that holds its elimination type at once.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "cli/FileInspect.h"
 #include "cli/Main.h"
+#include "cli/ScriptRunner.h"
 
 namespace vkr::cli {
 namespace {
@@ -67,6 +70,10 @@ TEST(CommandLine, AnswersEachCommandLineWithItsCodeAndStreams) {
        "ask: Did \"Player2\" (the winner of the loser's bracket) win the first game"},
       {{"check", missing}, 1, "",
        "error: An error was encountered opening the file with the error message:\n\n       "},
+      {{"picture", kDouble9, "-o", "-"}, 0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg ", ""},
+      {{"picture", kDouble9, "-o", "x.png"}, 2, "", "vkr picture: 'x.png' must end in .svg or .html"},
+      {{"picture", kDouble9, "-o", folder + "/no-such-folder/x.svg"}, 1, "", "vkr picture: cannot write"},
+      {{"picture", missing, "-o", "-"}, 1, "", "error: An error was encountered opening"},
   };
   for (const TCase& c : cases) {
     std::string shown;
@@ -87,12 +94,16 @@ TEST(CommandLine, AnswersEachCommandLineWithItsCodeAndStreams) {
 }
 
 // Each report gets a name of its own beside the tournament file, which is
-// loaded without a trace: no log, no backup.
-TEST(CommandLine, ReportsHaveDefaultNamesOfTheirOwn) {
+// loaded without a trace: no log, no backup; a picture is SVG or HTML by the
+// name asked for.
+TEST(CommandLine, ReportsHaveDefaultNamesOfTheirOwnAndPicturesTheirAskedType) {
   const fs::path folder = Scratch("reports");
   const fs::path copy = folder / "cup.vkr";
   fs::copy_file(kDouble9, copy);
   for (const char* kind : {"text", "csv", "points"}) EXPECT_EQ(Vkr({"report", kind, copy.string()}).Code, 0) << kind;
+  for (const char* name : {"cup.svg", "cup.HTML"}) {
+    EXPECT_EQ(Vkr({"picture", copy.string(), "-o", (folder / name).string()}).Code, 0) << name;
+  }
   auto firstLine = [&](const char* name) {
     std::ifstream in(folder / name, std::ios::binary);
     std::string line;
@@ -102,6 +113,8 @@ TEST(CommandLine, ReportsHaveDefaultNamesOfTheirOwn) {
   EXPECT_EQ(firstLine("cup.txt"), "VKR Version 1.0.0.44\r");
   EXPECT_EQ(firstLine("cup.csv"), "VKR Version,1.0.0.44\r");
   EXPECT_EQ(firstLine("cup-points.txt"), "Velmar's Tourney Bracket Tool Version 1.0.0.44\r");
+  EXPECT_EQ(firstLine("cup.svg"), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+  EXPECT_EQ(firstLine("cup.HTML"), "<!DOCTYPE html>");
   EXPECT_FALSE(fs::exists(folder / "cup.log"));
   EXPECT_FALSE(fs::exists(folder / "cup.~vkr"));
 }
@@ -142,6 +155,20 @@ TEST(CommandLine, ShowPrintsARoundOrSaysWhyNot) {
     TRun run = Vkr({"play", "-"}, script);
     EXPECT_EQ(run.Code, 2) << script;
     EXPECT_EQ(run.Err, error);
+  }
+}
+
+// `new FILE elim=...` writes a file that already holds the chosen
+// elimination type, before any other change.
+TEST(CommandLine, NewWritesTheChosenEliminationAtOnce) {
+  const std::string file = (Scratch("new") / "cup.vkr").string();
+  for (const char* elim : {"single", "double", "triple"}) {
+    std::istringstream script("new " + file + " elim=" + elim + "\n");
+    std::ostringstream out, dump;
+    ASSERT_EQ(RunScript(script, out, out), 0) << out.str();
+    ASSERT_EQ(DumpTournamentFile(file, dump, out), 0) << out.str();
+    const std::string expected = std::string("{\"elim\":") + (elim[0] == 's' ? "0" : elim[0] == 'd' ? "1" : "2");
+    EXPECT_EQ(dump.str().substr(0, expected.size()), expected) << elim;
   }
 }
 

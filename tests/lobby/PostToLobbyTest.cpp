@@ -24,24 +24,18 @@ TEST_F(PostToLobbyTest, LogsTheLineAndPutsBothClipboardForms) {
   EXPECT_TRUE(Host.Clock.Delays.empty());  // nothing was sent
 }
 
-TEST_F(PostToLobbyTest, MarkerNeedsThreeCharacters) {
-  Choose();
-  PostToLobby(Host.T, "%!x", false);
-  EXPECT_EQ(Host.Clipboard.Ansi, "x");
-  PostToLobby(Host.T, "%!", false);
-  EXPECT_EQ(Host.Clipboard.Ansi, "%!");
-  EXPECT_EQ(Chat(), (std::vector<std::string>{"x", "%!"}));
-  EXPECT_EQ(Host.LogLines().front(), "    -> Posting \"%!x\"");
-}
-
-TEST_F(PostToLobbyTest, MarkedAutoLineStaysOnTheClipboard) {
+// The marker needs a text after it; an automatic line it marks stays on the
+// clipboard for the host to paste.
+TEST_F(PostToLobbyTest, MarkedAutoLineStaysOnTheClipboardAndTheMarkerNeedsAText) {
   Choose();
   PostToLobby(Host.T, "%!Bob wins", true);
   EXPECT_EQ(Host.Clipboard.Ansi, "Bob wins");
   EXPECT_EQ(Host.Sim.BoxText(Lobby.ChatBox), "");
   EXPECT_TRUE(Chat().empty());
-  PostToLobby(Host.T, "%!Bob wins", false);
-  EXPECT_EQ(Chat(), std::vector<std::string>{"Bob wins"});
+  EXPECT_EQ(Host.LogLines().front(), "    -> Posting \"%!Bob wins\"");
+  PostToLobby(Host.T, "%!x", false);
+  PostToLobby(Host.T, "%!", false);
+  EXPECT_EQ(Chat(), (std::vector<std::string>{"x", "%!"}));
 }
 
 TEST_F(PostToLobbyTest, EachSentLineIsFollowedByTheDelay) {

@@ -11,41 +11,40 @@ namespace {
 
 using S = std::vector<std::string>;
 
-TEST(Announce, SplitsAtEachLowerCaseC) {
-  TEngineHost h;
-  h.T.Lobby.FLobbyEditWnd = 7;
-  h.T.Context.PlayerName = "Anna";
-  Announce(h.T, "A %p%cB%c", true);
-  EXPECT_EQ(h.Posts(), (S{"A Anna", "B", ""}));
-  h.Mark();
-  Announce(h.T, "A%CB", true);
-  EXPECT_EQ(h.Posts(), (S{"A\r\nB"}));
+// Each lower-case %c starts a posted line; without a chat box, or in preview,
+// only the first line goes out.
+TEST(Announce, SplitsAtEachLowerCaseCAndPostsOneLineWhenItCannotSend) {
+  const struct {
+    bool ChatBox, Preview;
+    const char* Template;
+    S Posts;
+  } cases[] = {
+      {true, false, "A %p%cB%c", {"A Anna", "B", ""}},
+      {true, false, "A%CB", {"A\r\nB"}},
+      {false, false, "A%cB%cC", {"A"}},
+      {true, true, "D%cE", {"D"}},
+  };
+  for (const auto& c : cases) {
+    TEngineHost h;
+    h.T.Lobby.FLobbyEditWnd = c.ChatBox ? 7 : 0;
+    h.T.Lobby.AutoPostPreview = c.Preview;
+    h.T.Context.PlayerName = "Anna";
+    Announce(h.T, c.Template, !c.Preview);
+    EXPECT_EQ(h.Posts(), c.Posts) << c.Template;
+    EXPECT_EQ(h.Clipboard.Ansi, c.Posts.back()) << c.Template;
+  }
 }
 
-TEST(Announce, WithoutAChatBoxOrInPreviewOnlyTheFirstLineIsPosted) {
-  TEngineHost h;
-  Announce(h.T, "A%cB%cC", false);
-  EXPECT_EQ(h.Posts(), (S{"A"}));
-  EXPECT_EQ(h.Clipboard.Ansi, "A");
-  h.T.Lobby.FLobbyEditWnd = 7;
-  h.T.Lobby.AutoPostPreview = true;
-  h.Mark();
-  Announce(h.T, "D%cE", false);
-  EXPECT_EQ(h.Posts(), (S{"D"}));
-}
-
-// Before any result the placings are empty; the lobby and formats scenarios show the other texts.
-TEST(AnnouncementActions, WelcomeFormatAndWinners) {
+// Before any result the placings are empty; the scenarios show the other texts.
+TEST(AnnouncementActions, FormatStartsAtTheFirstRowAndWinnersBeforeAnyResult) {
   TEngineHost h;
   h.T.Lobby.FLobbyEditWnd = 7;
   h.T.Context.Row = 9;
-  WelcomeActionClick(h.T);
   FormatActionClick(h.T);
   EXPECT_EQ(h.T.Context.Row, 0);
+  h.Mark();
   WinnersActionClick(h.T);
-  EXPECT_EQ(h.Log().at(0), "Click: Welcome");
-  const S posts = h.Posts();
-  EXPECT_EQ(S(posts.begin() + 2, posts.end()),
+  EXPECT_EQ(h.Posts(),
             (S{kBullets + " Congratulations go to  for FIRST PLACE " + kBullets,
                kBullets + "   and to  for SECOND PLACE   " + kBullets, kBullets + "   and to  for THIRD PLACE   " + kBullets}));
 }
@@ -74,7 +73,6 @@ TEST(DefaultFormat, ValuesByKeyIgnoringCase) {
   EXPECT_EQ(DefaultFormatValue("closed"), kBullets + " This tournament is now CLOSED");
   EXPECT_EQ(DefaultFormatValue("Boot time"), "7");
   EXPECT_EQ(DefaultFormatValue("Nothing"), "");
-  EXPECT_EQ(std::string(DefaultFormatText[19]).substr(0, 13), "Time warning=");
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// Running macros (delays, stops, player macros) and the current macro file
+// with "Save as...".
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -102,6 +104,32 @@ TEST_F(MacroRun, PlayerMacroRunsToTheEndAndLeavesTheHostWindowsRecord) {
   EXPECT_FALSE(T.Macros.Running);
   EXPECT_TRUE(Logged("Click: Player \"Bob\" macro - \"Seat\""));
   EXPECT_EQ(T.Context.PlayerName, hostWindowPlayer);
+}
+
+TEST(MacroFiles, SaveAsCopiesAndSwitchesOnlyWhenTheCopyWorks) {
+  test::TTestHost h;
+  const std::string macros = "[_Toolbar_]\r\nRules=R\r\n\r\n[Rules]\r\nLine00=\"Be nice\"\r\n\r\n";
+  h.Files.Files["/m/a.vkm"] = macros;
+  SetMacroFile(h.T, "/m/a.vkm");
+  const auto buttons = h.T.Macros.Buttons.size();
+
+  h.Files.FailWrites = true;
+  EXPECT_FALSE(SaveMacroFileAs(h.T, "/m/b.vkm"));
+  EXPECT_EQ(CurrentMacroFile(h.T), "/m/a.vkm");
+  EXPECT_EQ(h.T.Macros.RecentFiles, std::vector<std::string>{"/m/a.vkm"});
+
+  h.Files.FailWrites = false;
+  h.Files.Files["/m/b.vkm"] = "[Old]\r\n";
+  EXPECT_TRUE(SaveMacroFileAs(h.T, "/m/b.vkm"));
+  EXPECT_EQ(h.Files.Files["/m/b.vkm"], macros);
+  EXPECT_EQ(CurrentMacroFile(h.T), "/m/b.vkm");
+  EXPECT_EQ(h.T.Macros.RecentFiles, (std::vector<std::string>{"/m/b.vkm", "/m/a.vkm"}));
+  EXPECT_EQ(h.T.Macros.Buttons.size(), buttons);
+
+  // A file that was never written has nothing to copy.
+  SetMacroFile(h.T, "/m/new.vkm");
+  EXPECT_FALSE(SaveMacroFileAs(h.T, "/m/c.vkm"));
+  EXPECT_EQ(CurrentMacroFile(h.T), "/m/new.vkm");
 }
 
 }  // namespace

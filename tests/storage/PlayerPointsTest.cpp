@@ -1,9 +1,16 @@
+// Player points: counted from the results and the settings, summarized for
+// the host (placings, points, statistics), and viewed, copied, saved and mailed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
 
 #include "engine/Tourney.h"
+#include "fakes/FakeMail.h"
 #include "storage/PlayerPoints.h"
+#include "storage/PointsGrid.h"
+#include "storage/PointsSummary.h"
+#include "storage/PointsView.h"
 #include "support/TourneyHost.h"
 
 namespace vkr::test {
@@ -52,6 +59,130 @@ TEST(PlayerPoints, ExtremeSettingsSaturateInsteadOfOverflowing) {
   h.T.Format.DoublePlayerPoints = true;
   EXPECT_EQ(Recount(h, kDave), kMax);
   EXPECT_EQ(Recount(h, kBob), kMin);  // one loss, doubled
+}
+
+using TLines = std::vector<std::string>;
+
+// The summary's lines from `first` up to and including `last`.
+TLines Between(TTestHost& h, const std::string& first, const std::string& last) {
+  TLines lines;
+  EXPECT_TRUE(BuildPointsSummary(h.T, lines));
+  auto from = std::find(lines.begin(), lines.end(), first);
+  auto to = std::find(from, lines.end(), last);
+  return to == lines.end() ? TLines{} : TLines(from, to + 1);
+}
+
+TEST(PointsSummary, DoubleEliminationHostsPlacingsAndFirstGameBonus) {
+  TTestHost h;
+  PlayDoubleEight(h, "Erin");
+  TTourney& t = h.T;
+  t.Context.HostName = "Orlek";
+  t.Format.HostPlayerName = "OrlekZ";
+  t.Context.CoHostName = "Mira";
+  t.Format.CoHostPlayerName = "MiraQ";
+  t.Format.HostUnscheduled = true;
+  t.Format.PlayerPoints.Host = 5;
+  t.Format.PlayerPoints.UnscheduledHost = 9;
+  t.Format.PlayerPoints.CoHost = 4;
+  t.Format.PlayerPoints.FirstMatchWin = 7;
+  t.View.EmailBoxes = {"a@x", "b@x", "c@x", "d@x"};
+  ASSERT_TRUE(EditPointsGridCell(t, 4, TGridColumn::Name, "dave"));  // the bonus still finds the row
+  h.Screen.Events.clear();
+  EXPECT_EQ(Between(h, "Closed:  20:30:00", "Bob 10"),
+            (TLines{"Closed:  20:30:00", "Host:  Orlek (OrlekZ)", "Co-host:  Mira (MiraQ)", "Number of Players:  8", "",
+                    "1st place:  Erin", "1st place email:  a@x", "2nd place:  Dave", "2nd place email:  b@x",
+                    "3rd place:  Bob", "3rd place email:  c@x", "", "START POINTS", "Gina 2", "Hank 2", "Alice 4",
+                    "Bob 10"}));
+  EXPECT_EQ(Between(h, "dave 25", "Dave, 4, 2, 0, 0, N, N"),
+            (TLines{"dave 25", "Erin 23", "OrlekZ 9", "MiraQ 4", "STOP POINTS", "",
+                    "PLAYER STATISTICS (can be imported into Excel):", "Name, Wins, Losses, Byes, Boots, Booted, DQed",
+                    "Alice, 2, 2, 0, 0, N, N", "Bob, 2, 2, 1, 0, N, N", "Carol, 0, 2, 0, 0, N, N",
+                    "Dave, 4, 2, 0, 0, N, N"}));
+  EXPECT_EQ(h.Screen.Events.front(),
+            "ask: Did \"Dave\" (the winner of the loser's bracket) win the first game in the final? -> yes");
+
+  h.Screen.DefaultAnswer = false;  // Erin won the first game: no bonus
+  UpdatePlayerState(t);
+  EXPECT_EQ(Between(h, "Dave 18", "Erin 23"), (TLines{"Dave 18", "Erin 23"}));
+  h.Screen.Events.clear();
+  t.Model.SetResult(TTableRef::Of(Winners, 3, 0), 4);  // both quit the grand final: no placings, no question
+  EXPECT_EQ(Between(h, "Number of Players:  8", "START POINTS"), (TLines{"Number of Players:  8", "", "START POINTS"}));
+  EXPECT_TRUE(h.Screen.Events.empty());
+}
+
+TEST(PointsSummary, SingleEliminationBothSemiFinalLosersThirdAndNobodyAboveZero) {
+  TTestHost h;
+  PlaySingleEight(h);
+  h.T.View.EmailBoxes = {"a@x", "b@x", "c@x", "d@x"};
+  h.T.Format.PlayerPoints = TPlayerPointsSettings{};
+  UpdatePlayerState(h.T);
+  EXPECT_EQ(Between(h, "1st place:  Dave", "STOP POINTS"),
+            (TLines{"1st place:  Dave", "1st place email:  a@x", "2nd place:  Erin", "2nd place email:  b@x",
+                    "3rd place:  Alice", "3rd place email:  c@x", "3rd place:  Hank", "3rd place email:  d@x", "",
+                    "START POINTS", " ", "STOP POINTS"}));
+}
+
+// The refusal before the start is pinned where the host window opens the view.
+TEST(PointsView, OpensOnASavedTournament) {
+  TTestHost h;
+  PlaySingleEight(h);
+  h.Files.Files.erase("evening.vkr");
+  std::vector<std::string> lines;
+  EXPECT_TRUE(OpenPointsView(h.T, lines));
+  EXPECT_EQ(h.Files.Files.count("evening.vkr"), 1u);  // saved first
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "START POINTS"), lines.end());
+}
+
+// The host window's own test sees the final open the view; off, it stays shut.
+TEST(PointsView, TheGrandFinalLeavesTheViewShutWithoutShowPointsAtEnd) {
+  TTestHost h;
+  StartEight(h, ElimSingle);
+  h.T.Options.ShowPointsAtEnd = false;
+  Play(h, {{Winners, 0, 0, 0}, {Winners, 0, 1, 1}, {Winners, 0, 2, 0}, {Winners, 0, 3, 1}, {Winners, 1, 0, 1},
+           {Winners, 1, 1, 0}, {Winners, 2, 0, 0}});
+  ASSERT_TRUE(h.T.Model.Table(Winners, 2, 0).Decided());
+  EXPECT_EQ(h.Screen.PointsViews, 0);
+}
+
+// The host's edited text, whatever its line ends, goes out with CR LF ends.
+TEST(PointsView, CopySaveAndMailTakeTheEditedText) {
+  TTestHost h;
+  PlaySingleEight(h);
+  h.T.Context.StartTimeText = "8:30pm";
+  const std::string edited = "START POINTS\nDave 17\r\nErin 9\rSTOP POINTS\n\nnote \x95";
+  const std::string expected = "START POINTS\r\nDave 17\r\nErin 9\r\nSTOP POINTS\r\n\r\nnote \x95\r\n";
+
+  CopyPointsText(h.T, edited);
+  EXPECT_EQ(h.Clipboard.Ansi, expected);
+  EXPECT_EQ(h.Clipboard.Wide.back(), u'\n');
+
+  EXPECT_TRUE(SavePointsFile(h.T, "points.txt", edited));
+  EXPECT_EQ(h.Files.Files["points.txt"], expected);
+
+  TFakeMail mail;
+  EXPECT_TRUE(MailPointsText(h.T, mail, edited));
+  EXPECT_EQ(h.Files.Files["evening.txt"], expected);
+  ASSERT_EQ(mail.Composed.size(), 1u);
+  EXPECT_EQ(mail.Composed[0].Subject, "Results for Default Tournament at 8:30pm on 05 Dec 26");
+  EXPECT_EQ(mail.Composed[0].Body, expected);
+}
+
+TEST(PointsView, AFailedWriteOrAMissingMailClientIsReported) {
+  TTestHost h;
+  PlaySingleEight(h);
+  TFakeMail mail;
+  h.Files.FailWrites = true;
+  EXPECT_FALSE(SavePointsFile(h.T, "points.txt", "x"));
+  EXPECT_EQ(h.Screen.Events.back(), "error: Cannot create file \"points.txt\".");
+  EXPECT_FALSE(MailPointsText(h.T, mail, "x"));
+  EXPECT_TRUE(mail.Composed.empty());  // no message without its file
+
+  h.Files.FailWrites = false;
+  mail.Reachable = false;
+  EXPECT_FALSE(MailPointsText(h.T, mail, "x"));
+  EXPECT_EQ(h.Screen.Events.back(),
+            "warning: No mail program could be opened for the points. They are saved in \"evening.txt\".");
+  EXPECT_EQ(h.Files.Files["evening.txt"], "x\r\n");
 }
 
 }  // namespace

@@ -17,19 +17,14 @@ TFakeSettings Placed() {
   return store;
 }
 
-TEST(Settings, AFirstStartKeepsEveryDefault) {
+// An empty store is a first start; a store without the placement is damaged.
+TEST(Settings, AFirstStartKeepsEveryDefaultAndAStoreWithoutThePlacementReadsNothing) {
   TFakeSettings store;
   TSettings s;
   EXPECT_TRUE(ReadSettings(store, s));
   EXPECT_FALSE(s.Left.has_value());
   EXPECT_TRUE(s.ShowStatusSummary && s.ShowPointsAtEnd && s.ResetBootOnAssign);
-  EXPECT_EQ(s.BracketArrangement, 0);
-}
-
-TEST(Settings, AStoreWithoutThePlacementIsAFailureThatReadsNothingElse) {
-  TFakeSettings store;
   store.Values = {{"Top", 20}, {"Host name", std::string("Zed")}};
-  TSettings s;
   EXPECT_FALSE(ReadSettings(store, s));
   EXPECT_EQ(s.HostName, "");
 }
@@ -41,8 +36,6 @@ TEST(Settings, ValuesAreReadOnlyOfTheirTypeAndUnderTheirConditions) {
     std::function<bool(const TSettings&)> holds;
   };
   const std::vector<Case> cases = {
-      {"a boolean stored as text is ignored", {{"Always On Top", std::string("1")}},
-       [](const TSettings& s) { return !s.AlwaysOnTop; }},
       {"the height needs the arrangement", {{"Height", 500}}, [](const TSettings& s) { return !s.Height; }},
       {"the height with the arrangement", {{"Height", 500}, {"Bracket Arrangement", 1}},
        [](const TSettings& s) { return s.Height == 500 && s.BracketArrangement == 1; }},
