@@ -20,14 +20,6 @@ bool TFakeScreen::Notify(const std::string& text) {
   return false;
 }
 
-bool TFakeClipboard::SetText(const std::string& ansi, const std::u16string& wide) {
-  if (Busy) return false;
-  Ansi = ansi;
-  Wide = wide;
-  ++Writes;
-  return true;
-}
-
 bool TMemoryFileSystem::AppendWriteThrough(const std::string& path, std::string_view bytes) {
   if (FailWrites) return false;
   Files[path].append(bytes);

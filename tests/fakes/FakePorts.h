@@ -65,8 +65,12 @@ class TFakeClipboard : public TClipboardPort {
   std::string Ansi;
   std::u16string Wide;
   bool Busy = false;
-  int Writes = 0;
-  bool SetText(const std::string& ansi, const std::u16string& wide) override;
+  bool SetText(const std::string& ansi, const std::u16string& wide) override {
+    if (Busy) return false;
+    Ansi = ansi;
+    Wide = wide;
+    return true;
+  }
 };
 
 // Files in memory; FailWrites makes every write fail.

@@ -50,24 +50,16 @@ std::optional<TZoneInfo> TFakeTimeZones::Zone(const std::string& key) {
   return it->second.Info;
 }
 
-TZoneState TFakeTimeZones::StateOf(const TRule& rule, TDateTime utc) const {
+std::optional<TZoneState> TFakeTimeZones::StateAt(const std::string& key, TDateTime utc) {
+  const auto it = FZones.find(key);
+  if (it == FZones.end()) return std::nullopt;
+  const TRule& rule = it->second;
   for (const auto& [start, end] : rule.Daylight) {
     if (start <= utc && utc < end) return TZoneState{rule.Info.StandardOffset + 60, true};
   }
   return TZoneState{rule.Info.StandardOffset, false};
 }
 
-std::optional<TZoneState> TFakeTimeZones::StateAt(const std::string& key, TDateTime utc) {
-  ++Lookups;
-  const auto it = FZones.find(key);
-  if (it == FZones.end()) return std::nullopt;
-  return StateOf(it->second, utc);
-}
-
-TZoneState TFakeTimeZones::LocalStateAt(TDateTime utc) {
-  ++Lookups;
-  const auto it = FZones.find(LocalKey);
-  return it == FZones.end() ? TZoneState{} : StateOf(it->second, utc);
-}
+TZoneState TFakeTimeZones::LocalStateAt(TDateTime utc) { return StateAt(LocalKey, utc).value_or(TZoneState{}); }
 
 }  // namespace vkr::test

@@ -16,7 +16,6 @@ class TFakeTimeZones : public TTimeZonePort {
   TFakeTimeZones();
   // The local zone's key; "UTC" has no daylight saving.
   std::string LocalKey = "Eastern Standard Time";
-  int Lookups = 0;  // calls of StateAt and LocalStateAt
 
   std::vector<TZoneInfo> Zones() override;
   std::optional<TZoneInfo> Zone(const std::string& key) override;
@@ -28,7 +27,6 @@ class TFakeTimeZones : public TTimeZonePort {
     TZoneInfo Info;
     std::vector<std::pair<TDateTime, TDateTime>> Daylight;  // [start, end) in universal time
   };
-  TZoneState StateOf(const TRule& rule, TDateTime utc) const;
   std::map<std::string, TRule> FZones;
 };
 

@@ -8,6 +8,7 @@
 
 #include "fakes/FakePorts.h"
 #include "posix/PosixFileSystem.h"
+#include "posix/TempFolder.h"
 #include "storage/TournamentFile.h"
 #include "support/TourneyHost.h"
 
@@ -23,9 +24,8 @@ std::string Read(const fs::path& path) {
 }
 
 TEST(PosixSaveWithBackup, KeepsThePreviousContentWithoutTouchingOtherNames) {
-  const fs::path folder = fs::temp_directory_path() / ("vkr-posix-" + std::to_string(testing::UnitTest::GetInstance()->random_seed()));
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const TTempFolder temp;
+  const fs::path folder = temp.Path();
   const fs::path main = folder / "t.vkr", backup = folder / "t.~vkr", other = folder / "kept.vkr";
   TPosixFileSystem files;
   auto save = [&](const char* text, bool flush) { return files.WriteFileKeepingBackup(main, backup, text, flush); };
@@ -50,14 +50,13 @@ TEST(PosixSaveWithBackup, KeepsThePreviousContentWithoutTouchingOtherNames) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3) << "no temporary file left";
 
   EXPECT_FALSE(files.WriteFileKeepingBackup(folder / "missing/t.vkr", folder / "missing/t.~vkr", "x", false));
-  fs::remove_all(folder);
 }
 
 // Temporary files an interrupted save left behind go at the next save under
 // that name and at the next opening; the user's own files beside them stay.
 TEST(PosixSaveWithBackup, TheNextSaveOrOpeningRemovesLeftoverTemporaryFiles) {
-  const fs::path folder = fs::temp_directory_path() / "vkr-posix-leftovers";
-  fs::remove_all(folder);
+  const TTempFolder temp;
+  const fs::path folder = temp.Path();
   fs::create_directories(folder / "t.vkr.tmpDir123");
   const char* const leftovers[] = {"t.vkr.tmpA1b2C3", "t.vkr.saving", "t.~vkr.tmpZz9yY8"};
   const char* const kept[] = {"t.vkr.backup", "t.vkr.tmpA1b2C", "u.vkr.tmpA1b2C3", "t.vkr.tmpDir123"};
@@ -76,7 +75,6 @@ TEST(PosixSaveWithBackup, TheNextSaveOrOpeningRemovesLeftoverTemporaryFiles) {
     for (const char* name : leftovers) EXPECT_FALSE(fs::exists(folder / name)) << name << (open ? " open" : " save");
     for (const char* name : kept) EXPECT_TRUE(fs::exists(folder / name)) << name << (open ? " open" : " save");
   }
-  fs::remove_all(folder);
 }
 
 }  // namespace

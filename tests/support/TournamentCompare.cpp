@@ -19,12 +19,11 @@ std::string LoadedDifference(const TTourney& a, const TTourney& b) {
   for (int e = 0; e < a.Model.PlayerCount(); ++e) {
     const TPlayer& p = a.Model.Player(e);
     const TPlayer& q = b.Model.Player(e);
-    for (int k = 0; k < kSlots; ++k) {
-      const TTableRef x = p.Tables[static_cast<size_t>(k)], y = q.Tables[static_cast<size_t>(k)];
-      if (!(x == y) || (x.IsSet() && p.Seats[static_cast<size_t>(k)] != q.Seats[static_cast<size_t>(k)])) {
-        return Sprintf("entry %s, slot %d: [%d,%d,%d] seat %d against [%d,%d,%d] seat %d", p.Name.c_str(), k,
-                       x.Bracket, x.Round, x.Index, p.Seats[static_cast<size_t>(k)], y.Bracket, y.Round, y.Index,
-                       q.Seats[static_cast<size_t>(k)]);
+    for (size_t k = 0; k < p.Tables.size(); ++k) {
+      const TTableRef x = p.Tables[k], y = q.Tables[k];
+      if (!(x == y) || (x.IsSet() && p.Seats[k] != q.Seats[k])) {
+        return Sprintf("entry %s, slot %zu: [%d,%d,%d] seat %d against [%d,%d,%d] seat %d", p.Name.c_str(), k,
+                       x.Bracket, x.Round, x.Index, p.Seats[k], y.Bracket, y.Round, y.Index, q.Seats[k]);
       }
     }
     if (p.Points != q.Points) return Sprintf("entry %s: points %d against %d", p.Name.c_str(), p.Points, q.Points);

@@ -4,38 +4,16 @@
 #include <gtest/gtest.h>
 
 #include "Win32TestFolder.h"
-#include "fakes/FakePorts.h"
 #include "storage/ActionLog.h"
 #include "storage/TournamentFile.h"
 #include "support/TournamentCompare.h"
 #include "support/TourneyHost.h"
-#include "win32/WideNames.h"
-#include "win32/Win32FileSystem.h"
 #include "win32/WinApi.h"
 
 namespace vkr::test {
 namespace {
 
 using Names = std::vector<std::string>;
-
-// A test host whose files are real; its side files go to sideFolder.
-struct TRealFilesHost : TTestHost {
-  win32::TWin32FileSystem Real;
-  explicit TRealFilesHost(const std::string& sideFolder) {
-    T.Ports.Files = &Real;
-    T.FilesFolder = sideFolder;
-  }
-};
-
-// A handle on a file of the folder, opened with the given access and sharing.
-struct TOpenFile {
-  HANDLE Handle;
-  TOpenFile(const std::string& path, DWORD access, DWORD share)
-      : Handle(CreateFileW(win32::WideName(path).c_str(), access, share, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-  ~TOpenFile() {
-    if (Handle != INVALID_HANDLE_VALUE) CloseHandle(Handle);
-  }
-};
 
 TEST(Win32Files, ATournamentInANonAsciiFolderSavesAndOpens) {
   TWin32TestFolder folder;
@@ -75,15 +53,15 @@ TEST(Win32Files, LogLinesAppendInOrderWhileOthersReadTheLog) {
   TRealFilesHost host(folder.Parent());
   host.T.Storage.FileName = folder.Path() + "Cup.vkr";
   WriteLogLine(host.T, "Click: All Start");
-  {
-    // A viewer holding the log open for reading.
-    TOpenFile viewer(folder.Path() + "Cup.log", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE);
-    ASSERT_NE(viewer.Handle, INVALID_HANDLE_VALUE);
-    WriteLogLine(host.T, "    -> Player \"Anna\" added to table 50");
-    // The log being read while the program writes it.
-    std::string bytes;
-    EXPECT_TRUE(host.Real.ReadFile(folder.Path() + "Cup.log", bytes, 1000));
-  }
+  // A viewer holding the log open for reading.
+  HANDLE viewer = CreateFileW(win32::WideName(folder.Path() + "Cup.log").c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(viewer, INVALID_HANDLE_VALUE);
+  WriteLogLine(host.T, "    -> Player \"Anna\" added to table 50");
+  // The log being read while the program writes it.
+  std::string bytes;
+  EXPECT_TRUE(host.Real.ReadFile(folder.Path() + "Cup.log", bytes, 1000));
+  CloseHandle(viewer);
   EXPECT_EQ(folder.Bytes("Cup.log"), "Click: All Start\r\n    -> Player \"Anna\" added to table 50\r\n");
 }
 

@@ -2,7 +2,6 @@
 // page 1252, lists replaced whole, and values of the wrong kind ignored.
 #include <gtest/gtest.h>
 
-#include "storage/Settings.h"
 #include "win32/RegistryKey.h"
 #include "win32/Win32Settings.h"
 
@@ -32,15 +31,6 @@ TEST_F(Win32SettingsTest, ValuesKeepTheirTypeAndText) {
   EXPECT_EQ(Key().ReadDword(L"Left"), static_cast<uint32_t>(-120));
   EXPECT_EQ(Key().ReadString(L"Host name"), L"Ren\u00e9\u2022");
   EXPECT_EQ(Store.ReadInteger("Top"), std::nullopt);
-  // The whole settings record through the registry.
-  TSettings written, read;
-  written.Left = 40, written.Top = 50, written.HostName = "Hostess", written.ConfirmNotifyFilter = 0x80000005u;
-  written.RecentTourneys = {"a.vkr", "b.vkr"};
-  WriteSettings(Store, written);
-  ASSERT_TRUE(ReadSettings(Store, read));
-  EXPECT_EQ(read.HostName, "Hostess");
-  EXPECT_EQ(read.ConfirmNotifyFilter, 0x80000005u);
-  EXPECT_EQ(read.RecentTourneys, written.RecentTourneys);
 }
 
 TEST_F(Win32SettingsTest, AValueOfAnotherKindReadsAsMissing) {
@@ -56,15 +46,6 @@ TEST_F(Win32SettingsTest, AValueOfAnotherKindReadsAsMissing) {
   EXPECT_EQ(Store.ReadInteger("Cap Names"), std::nullopt);
   EXPECT_EQ(Store.ReadInteger("Four Per Table"), std::nullopt);
   EXPECT_EQ(Store.ReadString("Default location"), std::nullopt);
-
-  // Through the settings reader: a boolean stored as text keeps its default.
-  raw.WriteDword(L"Left", 10);
-  raw.WriteDword(L"Top", 20);
-  TSettings settings;
-  EXPECT_TRUE(ReadSettings(Store, settings));
-  EXPECT_FALSE(settings.AlwaysOnTop);
-  EXPECT_FALSE(settings.CapNames);
-  EXPECT_EQ(settings.Left, 10);
 }
 
 TEST_F(Win32SettingsTest, ListsAreReplacedWholeAndReadUpToTheFirstGap) {

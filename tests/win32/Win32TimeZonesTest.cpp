@@ -6,55 +6,48 @@
 
 #include "posix/BuiltInTimeZones.h"
 #include "win32/TziRule.h"
+#include "win32/Win32Clock.h"
 #include "win32/Win32TimeZones.h"
 #include "win32/WinApi.h"
 
 namespace vkr::test {
 namespace {
 
-// The TZI bytes of a zone: biases, then month, weekday, week, hour of each change.
-std::vector<uint8_t> Tzi(int32_t bias, int32_t standardBias, int32_t daylightBias, std::array<int, 4> standard,
-                         std::array<int, 4> daylight) {
-  std::vector<uint8_t> bytes(win32::kTziSize, 0);
-  auto put32 = [&](size_t at, int32_t v) {
-    for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
-  };
-  auto put16 = [&](size_t at, int v) {
-    bytes[at] = static_cast<uint8_t>(v);
-    bytes[at + 1] = static_cast<uint8_t>(v >> 8);
-  };
-  put32(0, bias);
-  put32(4, standardBias);
-  put32(8, daylightBias);
-  for (size_t i = 0; i < 4; ++i) {
-    put16(12 + 2 + 2 * i, standard[i]);
-    put16(28 + 2 + 2 * i, daylight[i]);
-  }
-  return bytes;
+// The TZI bytes of a zone, laid out as Windows stores them: the biases, then
+// each change as a SYSTEMTIME holding month, weekday, week and hour.
+std::vector<uint8_t> Tzi(LONG bias, LONG daylightBias, std::array<WORD, 4> standard, std::array<WORD, 4> daylight) {
+  struct {
+    LONG Bias, StandardBias, DaylightBias;
+    SYSTEMTIME StandardDate, DaylightDate;
+  } tzi{bias, 0, daylightBias, {0, standard[0], standard[1], standard[2], standard[3], 0, 0, 0},
+        {0, daylight[0], daylight[1], daylight[2], daylight[3], 0, 0, 0}};
+  static_assert(sizeof tzi == win32::kTziSize);
+  const auto* bytes = reinterpret_cast<const uint8_t*>(&tzi);
+  return {bytes, bytes + sizeof tzi};
 }
 
 TDateTime Utc(int y, int mo, int d, int h) { return EncodeDateTime(y, mo, d, h, 0, 0); }
 
 TEST(TziRule, ReadsTheRuleAndRefusesWhatIsNone) {
-  const std::optional<TZoneRule> eastern = win32::RuleFromTzi(Tzi(300, 0, -60, {11, 0, 1, 2}, {3, 0, 2, 2}));
+  const std::optional<TZoneRule> eastern = win32::RuleFromTzi(Tzi(300, -60, {11, 0, 1, 2}, {3, 0, 2, 2}));
   ASSERT_TRUE(eastern);
   EXPECT_EQ(ZoneStateByRule(*eastern, Utc(2026, 7, 1, 12)).UtcOffset, -240);
   EXPECT_EQ(ZoneStateByRule(*eastern, Utc(2026, 1, 1, 12)).UtcOffset, -300);
-  const std::optional<TZoneRule> halfSaving = win32::RuleFromTzi(Tzi(-330, 0, -60, {0, 0, 0, 0}, {3, 0, 2, 2}));
+  const std::optional<TZoneRule> halfSaving = win32::RuleFromTzi(Tzi(-330, -60, {0, 0, 0, 0}, {3, 0, 2, 2}));
   ASSERT_TRUE(halfSaving);
   EXPECT_FALSE(ZoneStateByRule(*halfSaving, Utc(2026, 7, 1, 12)).IsDaylight) << "one change alone is no saving";
 
-  std::vector<uint8_t> shortBytes = Tzi(300, 0, -60, {11, 0, 1, 2}, {3, 0, 2, 2});
+  std::vector<uint8_t> shortBytes = Tzi(300, -60, {11, 0, 1, 2}, {3, 0, 2, 2});
   shortBytes.pop_back();
   const std::vector<uint8_t> refused[] = {
       shortBytes,
-      Tzi(300, 0, -60, {13, 0, 1, 2}, {3, 0, 2, 2}),   // month 13
-      Tzi(300, 0, -60, {11, 7, 1, 2}, {3, 0, 2, 2}),   // weekday 7
-      Tzi(300, 0, -60, {11, 0, 0, 2}, {3, 0, 2, 2}),   // week 0
-      Tzi(300, 0, -60, {11, 0, 6, 2}, {3, 0, 2, 2}),   // week 6
-      Tzi(300, 0, -60, {11, 0, 1, 24}, {3, 0, 2, 2}),  // hour 24
-      Tzi(3000, 0, -60, {11, 0, 1, 2}, {3, 0, 2, 2}),  // more than a day
-      Tzi(300, 0, -99999, {11, 0, 1, 2}, {3, 0, 2, 2}),
+      Tzi(300, -60, {13, 0, 1, 2}, {3, 0, 2, 2}),   // month 13
+      Tzi(300, -60, {11, 7, 1, 2}, {3, 0, 2, 2}),   // weekday 7
+      Tzi(300, -60, {11, 0, 0, 2}, {3, 0, 2, 2}),   // week 0
+      Tzi(300, -60, {11, 0, 6, 2}, {3, 0, 2, 2}),   // week 6
+      Tzi(300, -60, {11, 0, 1, 24}, {3, 0, 2, 2}),  // hour 24
+      Tzi(3000, -60, {11, 0, 1, 2}, {3, 0, 2, 2}),  // more than a day
+      Tzi(300, -99999, {11, 0, 1, 2}, {3, 0, 2, 2}),
   };
   for (const std::vector<uint8_t>& bytes : refused) EXPECT_FALSE(win32::RuleFromTzi(bytes));
 }
@@ -87,16 +80,10 @@ TEST(Win32TimeZones, TheRegistryZonesAgreeWithTheBuiltInOnes) {
 }
 
 TEST(Win32TimeZones, TheLocalZoneFollowsGetTimeZoneInformation) {
-  win32::TWin32TimeZones registry;
   TIME_ZONE_INFORMATION local{};
   const DWORD state = GetTimeZoneInformation(&local);
-  const TDateTime now = [] {
-    SYSTEMTIME st{};
-    GetSystemTime(&st);
-    return EncodeDateTime(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond);
-  }();
   const long bias = local.Bias + (state == TIME_ZONE_ID_DAYLIGHT ? local.DaylightBias : local.StandardBias);
-  EXPECT_EQ(registry.LocalStateAt(now).UtcOffset, -bias);
+  EXPECT_EQ(win32::TWin32TimeZones().LocalStateAt(win32::TWin32Clock().UtcNow()).UtcOffset, -bias);
 }
 
 }  // namespace
