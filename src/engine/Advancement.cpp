@@ -52,11 +52,13 @@ void AnnounceBye(TTourney& t, const TDecided& d) {
 }
 
 // A lower bracket's champion takes seat 1 of the deciding table waiting for
-// it; that match starts at once.
+// it; that match starts at once when its opponent is there. A clock started
+// at an empty seat would mark the table as in use, and the opponent, moved
+// there later, would be seated at another table.
 void SeatChampion(TTourney& t, const TDecided& d, TTableRef ref, int slot) {
   TModel& m = t.Model;
   m.SetSeat(ref, 1, static_cast<int16_t>(d.Winner));
-  m.SetStartTime(ref, t.Ports.Clock->Now());
+  if (m.Table(ref).SeatTaken(0)) m.SetStartTime(ref, t.Ports.Clock->Now());
   if (slot < kSlots) m.SetSlot(d.Winner, slot, ref, 1);
 }
 
@@ -197,6 +199,7 @@ void AdvanceOneLoss(TTourney& t, const TDecided& d) {
   const int q = d.Round + 1;
   TMove won = Move(t, OneLoss, q, d.Winner, true, TPlacement::WinnerIntoOneLoss);
   if (RoundComplete(t, OneLoss, d.Round)) RepaintTabs(t, OneLoss);
+  if (d.ForcedBye) UpdateFullTableCount(t);
   if (d.Loser < 0) {
     AnnounceBye(t, d);
     UpdateOneLossRound(t, d.Round);
@@ -225,6 +228,7 @@ void AdvanceTwoLoss(TTourney& t, const TDecided& d) {
   if (q <= m.TwoLossFinalRound()) {
     TMove won = Move(t, TwoLoss, q, d.Winner, true, TPlacement::WinnerIntoTwoLoss);
     if (RoundComplete(t, TwoLoss, d.Round)) RepaintTabs(t, TwoLoss);
+    if (d.ForcedBye) UpdateFullTableCount(t);
     if (d.Loser >= 0) {
       ResetLoserBoots(t, d.Loser);
       if (!d.Silent) {

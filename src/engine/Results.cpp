@@ -58,12 +58,6 @@ int DecidedFirstRoundTables(const TTourney& t) {
   return count;
 }
 
-bool LowerBracketFinal(const TTourney& t, int bracket, int round) {
-  const TModel& m = t.Model;
-  if (bracket == TwoLoss) return round == m.TwoLossFinalRound();
-  return bracket == OneLoss && round == (t.ElimFormat == ElimTriple ? m.OneLossLastRound() : m.OneLossFinalRound());
-}
-
 }  // namespace
 
 void WinButtonClick(TTourney& t, const TWinButton& button, bool down) {
@@ -163,9 +157,6 @@ void AssignWin(TTourney& t, const TWinButton& b, bool down, bool silent) {
   if (t.Options.ResetBootsOnAssign) m.SetBootCount(w, 0);
   m.SetResult(ref, b.Seat + 1);
   m.SetFinishTime(ref, t.Ports.Clock->Now());
-  // A lone entry at a lower bracket's final is that bracket's champion:
-  // regrowing the structure around it would move the final past it.
-  if (b.Bracket != Winners && forcedBye && !LowerBracketFinal(t, b.Bracket, b.Round)) UpdateFullTableCount(t);
 
   TDecided d{b.Bracket, b.Round, b.TableIndex, w, l, forcedBye, silent};
   if (b.Bracket == Winners) AdvanceWinners(t, d);

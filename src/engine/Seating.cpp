@@ -113,7 +113,7 @@ TSeated PlaceInRound(TTourney& t, int bracket, int q, int entry, int maxTables, 
   // and the rounds after it follow.
   if (seated.Table >= m.Round(bracket, q).TableCount) {
     UpdateFullTableCount(t);
-    CoverWaitingEntries(m, bracket, q);
+    CoverSeatedEntries(m, bracket, q);
   }
   if (m.Table(ref).SeatTaken(1 - seated.Seat) && StartsClock(t, placement, seated.Seat)) {
     m.SetStartTime(ref, t.Ports.Clock->Now());

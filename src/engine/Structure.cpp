@@ -29,72 +29,94 @@ void CompleteFinals(TTourney& t) {
   SelectSizePoints(t);
 }
 
-// A round's size from its entries, never smaller than the entries already
-// waiting in it need: counts that corrections and forced byes left short
-// would otherwise put a seated entry beyond the round's tables, where no
-// opponent and no Win button can ever reach it.
-void SetRoundSize(TModel& m, int bracket, int round, int entries) {
+// Tables of a round decided with a single entry (a bye, declared or forced):
+// each holds one entry where a match would hold two.
+int LoneDecidedTables(const TModel& m, int bracket, int round) {
+  int lone = 0;
+  for (const TTable& table : m.Round(bracket, round).Tables) {
+    if (table.Decided() && table.SeatTaken(0) != table.SeatTaken(1)) ++lone;
+  }
+  return lone;
+}
+
+// A round's size from its entries: pairs at the tables, an odd one at the bye
+// table, and with loneApart each bye already given at a table of its own.
+// Never smaller than the entries already seated need: a count left short
+// would put a waiting entry beyond the round's tables, where no opponent and
+// no Win button can reach it, and drop a decided table's winner from the
+// count of the round after it.
+void SetRoundSize(TModel& m, int bracket, int round, int entries, bool loneApart) {
   if (round >= kRounds) return;
-  m.SetTableCount(bracket, round, (entries + 1) / 2);
-  m.SetHasByeTable(bracket, round, entries % 2 != 0);
-  CoverWaitingEntries(m, bracket, round);
+  const int lone = loneApart ? std::min(LoneDecidedTables(m, bracket, round), entries) : 0;
+  const int paired = entries - lone;
+  const int tables = lone + (paired + 1) / 2;
+  m.SetTableCount(bracket, round, tables);
+  // An odd entry waits at the bye table; a bye declared at the last table
+  // keeps it the bye table.
+  const size_t lastIndex = static_cast<size_t>(std::clamp(tables - 1, 0, kTablesPerRound - 1));
+  const TTable& last = m.Round(bracket, round).Tables[lastIndex];
+  const bool declaredBye = tables > 0 && last.Decided() && last.SeatTaken(0) && !last.SeatTaken(1);
+  m.SetHasByeTable(bracket, round, paired % 2 != 0 || (lone > 0 && declaredBye));
+  CoverSeatedEntries(m, bracket, round);
 }
 
 bool HasSlot(const TModel& m, int16_t entry, int slot) {
   return entry != kNoEntry && slot < kSlots && m.Player(entry).Tables[static_cast<size_t>(slot)].IsSet();
 }
 
-// Counts, for one round of one bracket, the entries that go on (next) and
-// down (down) from it, growing the round for forced byes.
-void CountRound(TModel& m, int bracket, int r, bool oneTableClause, bool byesInRound2, int& next, int& down) {
-  int n = m.Round(bracket, r).TableCount - (m.Round(bracket, r).HasByeTable ? 1 : 0);
-  for (int i = 0; i < n && i < kTablesPerRound; ++i) {
-    const TTable& table = m.Table(bracket, r, i);
+// Counts, for one round of one bracket that the count before it expects
+// `entries` in, the entries that go on (next) and down (down) from it. Decided
+// tables count by where their entries went; entries waiting alone and those
+// still to come are paired in the order they sit down, an odd one getting the
+// bye. Counting entries rather than tables keeps the count true whatever
+// holes removals, reassignments and byes left between the tables. A round
+// that decides its bracket sends its one finalist on even when that winner has
+// no table after it: it is the champion, or it left the next table, where the
+// other finalist is still to win.
+void CountRound(const TModel& m, int bracket, int r, int entries, bool decidesBracket, bool byeSeats, int& next,
+                int& down) {
+  const TRound& round = m.Round(bracket, r);
+  int placed = 0, waiting = 0;
+  bool finalistLeft = false;
+  for (const TTable& table : round.Tables) {
+    const int seated = (table.SeatTaken(0) ? 1 : 0) + (table.SeatTaken(1) ? 1 : 0);
+    if (seated == 0) continue;
     if (table.Result == 0) {
+      if (seated == 1) {
+        ++waiting;
+        continue;
+      }
       ++next;
       ++down;
+      placed += 2;
       continue;
     }
+    // With all byes in round 2 a bye holds the seat of the opponent it skips.
+    placed += byeSeats && seated == 1 ? 2 : seated;
     if (!table.Decided()) continue;
-    int16_t winner = table.Winner();
-    int16_t loser = table.Loser();
-    if (loser != kNoEntry) {
-      if (HasSlot(m, loser, r + 1)) ++down;
-    } else if (bracket == Winners && (r == 0 || (r == 1 && byesInRound2))) {
-      // No growth: the first round is fixed when sign-ups close and never
-      // recomputed, so growing it would grow it again on every recomputation;
-      // and with all byes in round 2 the round-2 byes are already counted in
-      // the round's size. Nobody is displaced by these byes.
-    } else if (m.Round(bracket, r).HasByeTable) {
-      m.SetHasByeTable(bracket, r, false);
-      ++n;
-    } else if (m.Round(bracket, r).TableCount < kSearchTables[bracket]) {
-      m.SetHasByeTable(bracket, r, true);
-      m.SetTableCount(bracket, r, m.Round(bracket, r).TableCount + 1);
-    }
-    if (HasSlot(m, winner, r + 1) || (oneTableClause && n == 1)) ++next;
+    if (HasSlot(m, table.Loser(), r + 1)) ++down;
+    if (HasSlot(m, table.Winner(), r + 1)) ++next;
+    else finalistLeft = true;
   }
-  const TRound& round = m.Round(bracket, r);
-  if (round.HasByeTable && round.TableCount > 0) {
-    const TTable& bye = m.Table(bracket, r, round.TableCount - 1);
-    bool declared = bye.Result == 1 && !HasSlot(m, bye.Seat[0], r + 1);
-    if (!declared) ++next;
-  }
+  const int unpaired = waiting + std::max(entries - placed - waiting, 0);
+  next += (unpaired + 1) / 2;
+  down += unpaired / 2;
+  if (decidesBracket && finalistLeft && next == 0) next = 1;
 }
 
 }  // namespace
 
-void CoverWaitingEntries(TModel& m, int bracket, int round) {
+void CoverSeatedEntries(TModel& m, int bracket, int round) {
   if (round < 0 || round >= kRounds) return;
   const TRound& rd = m.Round(bracket, round);
   int last = -1;
   for (int i = kTablesPerRound - 1; i >= rd.TableCount && last < 0; --i) {
     const TTable& table = rd.Tables[static_cast<size_t>(i)];
-    if (table.Result == 0 && (table.SeatTaken(0) || table.SeatTaken(1))) last = i;
+    if (table.SeatTaken(0) || table.SeatTaken(1)) last = i;
   }
   if (last < 0) return;
   m.SetTableCount(bracket, round, last + 1);
-  // A lone entry in the first seat of the new last table waits for its bye.
+  // A lone entry in the first seat of the new last table has (or waits for) its bye.
   const TTable& table = rd.Tables[static_cast<size_t>(last)];
   m.SetHasByeTable(bracket, round, table.SeatTaken(0) && !table.SeatTaken(1));
 }
@@ -138,9 +160,9 @@ void UpdateTableCount(TTourney& t, int n) {
     m.SetFinal(f, 0);
   int w = n, o = 0, two = 0;
   for (int r = 0; two != 1 && r < kRounds; ++r) {
-    SetRoundSize(m, Winners, r, w);
-    SetRoundSize(m, OneLoss, r, o);
-    SetRoundSize(m, TwoLoss, r, two);
+    SetRoundSize(m, Winners, r, w, false);
+    SetRoundSize(m, OneLoss, r, o, false);
+    SetRoundSize(m, TwoLoss, r, two, false);
     int two2 = o / 2 + (two + 1) / 2;
     int o2 = w / 2 + (o + 1) / 2;
     int w2 = (w + 1) / 2;
@@ -158,14 +180,25 @@ void UpdateFullTableCount(TTourney& t) {
   WriteLogLine(t, "    -> UpdateFullTableCount");
   TModel& m = t.Model;
   bool winnersFound = false, oneLossFound = false;
+  // The rounds that decided each bracket so far.
+  const int winnersDecider = t.ElimFormat == ElimSingle ? m.GrandFinalRound() : m.WinnersFinalRound();
+  const int oneLossFinal = m.OneLossFinalRound(), twoLossFinal = m.TwoLossFinalRound();
   m.SetFinal(TFinal::WinnersFinal, 0);
   m.SetFinal(TFinal::OneLossFinal, 0);
   m.SetFinal(TFinal::TwoLossFinal, 0);
+  // The entries each bracket's round r holds or still expects; the first
+  // round holds all of its entries already.
+  int winners = 0, oneLoss = 0, twoLoss = 0;
   int last = 0;
   for (int r = 0; last != 1 && r < 14; ++r) {
     int next = 0, down = 0;
     const bool byesInRound2 = t.AllByesInRound2 && t.ElimFormat == ElimSingle;
-    CountRound(m, Winners, r, true, byesInRound2, next, down);
+    // Any one table without a bye decides the winners bracket.
+    const TRound& round = m.Round(Winners, r);
+    const bool decides = r == winnersDecider || (round.TableCount == 1 && !round.HasByeTable);
+    CountRound(m, Winners, r, winners, decides, r == 1 && byesInRound2, next, down);
+    // The grand final's loser has nowhere to go down to.
+    if (winnersFound) down = 0;
     if (r == 0 && byesInRound2) {
       // Every planned round-2 bye, given or still to give: counting only those
       // still to give would shrink round 2 under the byes already seated there.
@@ -173,7 +206,9 @@ void UpdateFullTableCount(TTourney& t) {
       Get2ndRoundByeStatus(t, &counts);
       next += std::max(counts.TotalSeats - counts.PlayersInRound, 0);
     }
-    SetRoundSize(m, Winners, r + 1, next);
+    // With all byes in round 2 its byes are counted as seats of their own.
+    SetRoundSize(m, Winners, r + 1, next, !(r == 0 && byesInRound2));
+    winners = next;
     if (next == 1 && !winnersFound) {
       m.SetFinal(TFinal::WinnersFinal, r);
       winnersFound = true;
@@ -182,8 +217,11 @@ void UpdateFullTableCount(TTourney& t) {
     if (t.ElimFormat == ElimSingle) continue;
 
     int oneNext = down, oneDown = 0;
-    CountRound(m, OneLoss, r, false, false, oneNext, oneDown);
-    SetRoundSize(m, OneLoss, r + 1, oneNext);
+    CountRound(m, OneLoss, r, oneLoss, r == oneLossFinal, false, oneNext, oneDown);
+    // Nor has the loser of the one-loss bracket's last match.
+    if (oneLossFound) oneDown = 0;
+    SetRoundSize(m, OneLoss, r + 1, oneNext, true);
+    oneLoss = oneNext;
     if (oneNext == 1 && !oneLossFound) {
       m.SetFinal(TFinal::OneLossFinal, r);
       oneLossFound = true;
@@ -192,8 +230,9 @@ void UpdateFullTableCount(TTourney& t) {
     if (t.ElimFormat == ElimDouble) continue;
 
     int twoNext = oneDown, twoDown = 0;
-    CountRound(m, TwoLoss, r, false, false, twoNext, twoDown);
-    SetRoundSize(m, TwoLoss, r + 1, twoNext);
+    CountRound(m, TwoLoss, r, twoLoss, r == twoLossFinal, false, twoNext, twoDown);
+    SetRoundSize(m, TwoLoss, r + 1, twoNext, true);
+    twoLoss = twoNext;
     if (twoNext == 1) m.SetFinal(TFinal::TwoLossFinal, r);
     last = twoNext;
   }

@@ -19,8 +19,8 @@ void NumberTables(TTourney& t);
 void UpdateTableCount(TTourney& t, int n);
 // Table counts and decisive rounds from the actual seating and results.
 void UpdateFullTableCount(TTourney& t);
-// Grows a round to hold every entry waiting at a table beyond its last one.
-void CoverWaitingEntries(TModel& m, int bracket, int round);
+// Grows a round to hold every entry seated at a table beyond its last one.
+void CoverSeatedEntries(TModel& m, int bracket, int round);
 // Numbers of the first tables of the deciding rounds from the start tables.
 void NumberDecidingTables(TTourney& t);
 

@@ -2,7 +2,6 @@
 // window: the menus open on a seat or table with the items the core allows,
 // each item reaches its core operation, and the views show what changed.
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -12,15 +11,11 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "BoxAnswerer.h"
-#include "ModalDriver.h"
+#include "DialogDriver.h"
+#include "WindowSetup.h"
 #include "engine/Corrections.h"
-#include "engine/SignUp.h"
-#include "engine/Tourney.h"
-#include "timing/uMatchTimeReminders.h"
 #include "ui/BracketRow.h"
 #include "ui/BracketView.h"
-#include "ui/TarnwickForm.h"
 #include "ui/uReassignPlayer.h"
 
 using namespace vkr;
@@ -29,14 +24,6 @@ class CorrectionsTest : public QObject {
   Q_OBJECT
 
  private:
-  // Eight players at four tables of the first round, sign-ups closed.
-  static void StartEvening(TTarnwickForm& form) {
-    form.Tourney().OnePlayerPerTable = false;
-    for (int i = 0; i < 8; ++i) AddButtonClick(form.Tourney(), "P" + std::to_string(i));
-    TBoxAnswerer yes;
-    form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
-  }
-
   static TBracketRow* Row(TTarnwickForm& form, int index) { return form.View(Winners)->RowWidget(index); }
 
   static std::string Seated(TTarnwickForm& form, int index, int seat) {
@@ -70,8 +57,7 @@ class CorrectionsTest : public QObject {
 
   void MenuOffersWhatTheSeatAllows() {
     TTarnwickForm form;
-    form.show();
-    StartEvening(form);
+    CloseWithEight(form);
     const struct {
       bool OnWinButton;
       bool AssignWinSilently;
@@ -96,8 +82,7 @@ class CorrectionsTest : public QObject {
 
   void RemoveAsksThenTheLastPlayerMovesIntoTheSeat() {
     TTarnwickForm form;
-    form.show();
-    StartEvening(form);
+    CloseWithEight(form);
     const std::string last = Seated(form, 3, 1);
     OpenPlayerMenu(form, 0, 0, false);
     {
@@ -118,8 +103,7 @@ class CorrectionsTest : public QObject {
 
   void DisqualifyAndBothQuitShowInTheView() {
     TTarnwickForm form;
-    form.show();
-    StartEvening(form);
+    CloseWithEight(form);
     TBoxAnswerer yes;
     OpenPlayerMenu(form, 1, 1, false);
     form.Action(QStringLiteral("DisqualifyPlayerItem"))->trigger();
@@ -138,8 +122,7 @@ class CorrectionsTest : public QObject {
 
   void ReassignDialogGivesTheWinAndSeatsAtTheChosenTable() {
     TTarnwickForm form;
-    form.show();
-    StartEvening(form);
+    CloseWithEight(form);
     QString player, opponent, chosen;
     WhenModal<TReassignPlayerDialog>([&](TReassignPlayerDialog* d) {
       const auto labels = d->findChildren<QLabel*>();
@@ -170,8 +153,7 @@ class CorrectionsTest : public QObject {
 
   void VoidTableItemMarksTheNumberAndTheRowShowsIt() {
     TTarnwickForm form;
-    form.show();
-    StartEvening(form);
+    CloseWithEight(form);
     TBracketRow* row = Row(form, 2);
     const int32_t number = form.Tourney().Model.Table(Winners, 0, 2).Number;
     for (bool voided : {true, false}) {
@@ -185,20 +167,6 @@ class CorrectionsTest : public QObject {
       QCOMPARE(IsVoidTable(form.Tourney(), number), voided);
       QCOMPARE(row->Look().VoidNumber, voided);
     }
-  }
-
-  void MatchRemindersItemSetsTheSwitches() {
-    TTarnwickForm form;
-    QAction* item = form.Action(QStringLiteral("Matchtimereminders1"));
-    QVERIFY(item->isEnabled());
-    WhenModal<TMatchTimeRemindersDialog>([](TMatchTimeRemindersDialog* d) {
-      for (QCheckBox* box : d->findChildren<QCheckBox*>()) {
-        box->setChecked(box->text().startsWith(QLatin1String("10")));
-      }
-    });
-    item->trigger();
-    const TTimingState& timing = form.Tourney().Timing;
-    QVERIFY(!timing.RemindAt15 && timing.RemindAt10 && !timing.RemindAt5);
   }
 };
 

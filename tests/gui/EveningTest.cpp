@@ -3,16 +3,13 @@
 // last result undone and redone.
 #include <QAction>
 #include <QCheckBox>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
 
-#include "BoxAnswerer.h"
-#include "ModalDriver.h"
+#include "DialogDriver.h"
+#include "WindowSetup.h"
 #include "engine/Structure.h"
 #include "storage/PointsGrid.h"
 #include "storage/uPointsSummary.h"
@@ -20,7 +17,6 @@
 #include "ui/BracketView.h"
 #include "ui/PlayerPanel.h"
 #include "ui/RoundTabBar.h"
-#include "ui/TarnwickForm.h"
 #include "ui/uTeam.h"
 
 using namespace vkr;
@@ -68,25 +64,6 @@ class EveningTest : public QObject {
  private slots:
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-  void SignsUpByTypingAndEnter() {
-    TTarnwickForm form;
-    form.show();
-    SignUp(form, {"Alice", "Bob", "Carol", "Dave"});
-    QCOMPARE(form.Tourney().Model.PlayerCount(), 4);
-    QVERIFY(form.PlayerPanel()->NewPlayerEdit()->text().isEmpty());
-    // The winners view shows the names at the first round's tables.
-    QStringList shown;
-    for (int i = 0; i < 4; ++i) {
-      if (TBracketRow* row = form.View(Winners)->RowWidget(i)) {
-        for (const TSeatLook& seat : row->Look().Seats) {
-          if (!seat.Name.empty()) shown << QString::fromStdString(seat.Name);
-        }
-      }
-    }
-    shown.sort();
-    QCOMPARE(shown, (QStringList{"Alice", "Bob", "Carol", "Dave"}));
-  }
-
   // Team mode: a click on a seat opens the team dialog, which renames the
   // team there or signs a new one up at an empty seat.
   void TeamSeatsOpenTheTeamDialog() {
@@ -120,10 +97,8 @@ class EveningTest : public QObject {
   // The option doubles every total the points grid shows, and undoes it.
   void DoublePlayerPointsDoublesEveryTotal() {
     QTemporaryDir dir;
-    const QString copy = dir.filePath(QStringLiteral("cup.vkr"));
-    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/double9.vkr"), copy));
     TTarnwickForm form;
-    QVERIFY(form.OpenTourney(copy));
+    QVERIFY(form.OpenTourney(CopyTestFile(dir, "double9.vkr", "cup.vkr")));
     auto totals = [&form] {
       QMap<QString, int> points;
       for (const TPointsGridRow& row : PointsGridRows(form.Tourney()))
@@ -148,8 +123,18 @@ class EveningTest : public QObject {
     TBoxAnswerer answerer(QMessageBox::Yes);
     form.Action(QStringLiteral("Double1"))->trigger();
     QCOMPARE(form.Tourney().ElimFormat, ElimDouble);
-    SignUp(form, {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank", "Gina", "Hank"});
+    const QStringList names{"Alice", "Bob", "Carol", "Dave", "Erin", "Frank", "Gina", "Hank"};
+    SignUp(form, names);
     QCOMPARE(form.Tourney().Model.PlayerCount(), 8);
+    QVERIFY(form.PlayerPanel()->NewPlayerEdit()->text().isEmpty());
+    // The winners view shows the names at the first round's tables.
+    QStringList shown;
+    for (int i = 0; i < 4; ++i) {
+      for (const TSeatLook& seat : form.View(Winners)->RowWidget(i)->Look().Seats)
+        shown << QString::fromStdString(seat.Name);
+    }
+    shown.sort();
+    QCOMPARE(shown, names);
     form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
     QVERIFY(form.Tourney().SignupsClosed);
     // The find panel with Undo and Redo takes the add-player panel's place.
@@ -183,33 +168,23 @@ class EveningTest : public QObject {
     QVERIFY(form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
   }
 
-  void ReleasingAWinTakesTheResultBack() {
+  // A completed match's row closes up while they are hidden; releasing its
+  // Win button takes the result back.
+  void HidingCompletedMatchesAndReleasingAWin() {
     TTarnwickForm form;
-    form.show();
-    TBoxAnswerer answerer(QMessageBox::Yes);
-    SignUp(form, {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank", "Gina", "Hank"});
-    form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
+    CloseWithEight(form);
     TBracketRow* row = form.View(Winners)->RowWidget(0);
     QTest::mouseClick(row->WinButton(1), Qt::LeftButton);
     QCOMPARE(form.Tourney().Model.Table(Winners, 0, 0).Result, 2);
+    form.Action(QStringLiteral("HideCompletedMatchesItem"))->trigger();
+    QVERIFY(row->isHidden());
+    QCOMPARE(form.View(Winners)->RowWidget(1)->y(), 0);
+    form.Action(QStringLiteral("HideCompletedMatchesItem"))->trigger();
+    QVERIFY(!row->isHidden());
+    QCOMPARE(form.View(Winners)->RowWidget(1)->y(), row->height());
     QTest::mouseClick(row->WinButton(1), Qt::LeftButton);
     QCOMPARE(form.Tourney().Model.Table(Winners, 0, 0).Result, 0);
     QVERIFY(!row->WinButton(1)->isChecked());
-  }
-
-  void HidingCompletedMatchesClosesUpTheRows() {
-    TTarnwickForm form;
-    form.show();
-    TBoxAnswerer answerer(QMessageBox::Yes);
-    SignUp(form, {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank", "Gina", "Hank"});
-    form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
-    QTest::mouseClick(form.View(Winners)->RowWidget(0)->WinButton(0), Qt::LeftButton);
-    form.Action(QStringLiteral("HideCompletedMatchesItem"))->trigger();
-    QVERIFY(form.View(Winners)->RowWidget(0)->isHidden());
-    QCOMPARE(form.View(Winners)->RowWidget(1)->y(), 0);
-    form.Action(QStringLiteral("HideCompletedMatchesItem"))->trigger();
-    QVERIFY(!form.View(Winners)->RowWidget(0)->isHidden());
-    QCOMPARE(form.View(Winners)->RowWidget(1)->y(), form.View(Winners)->RowWidget(0)->height());
   }
 };
 

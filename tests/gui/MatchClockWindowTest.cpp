@@ -7,14 +7,11 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "BoxAnswerer.h"
-#include "engine/SignUp.h"
-#include "engine/Tourney.h"
+#include "WindowSetup.h"
 #include "fakes/FakePorts.h"
 #include "timing/MatchClock.h"
 #include "ui/BracketRow.h"
 #include "ui/BracketView.h"
-#include "ui/TarnwickForm.h"
 
 using namespace vkr;
 
@@ -35,13 +32,7 @@ class MatchClockWindowTest : public QObject {
     test::TFakeClock clock;
     TTourney& t = form.Tourney();
     t.Ports.Clock = &clock;
-    form.show();
-    t.OnePlayerPerTable = false;
-    for (int i = 0; i < 8; ++i) AddButtonClick(t, "P" + std::to_string(i));
-    {
-      TBoxAnswerer yes;
-      form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
-    }
+    CloseWithEight(form);
     t.Context.TimeLimits.fill(30);
     t.Timing.RemindAt15 = t.Timing.RemindAt10 = true;
     // One match runs; the others have not started.

@@ -1,30 +1,40 @@
-// The per-round settings dialogs: their widgets reach the rules of the core
-// and OK hands the values to the tournament.
+// The per-round settings dialogs: their widgets reach the rules of the core,
+// and what the host enters from the window's menus reaches the tournament and
+// its file.
+#include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QtTest>
+#include <functional>
 
-#include "BoxAnswerer.h"
-#include "DialogChildren.h"
-#include "ModalDriver.h"
+#include "DialogDriver.h"
+#include "WindowSetup.h"
 #include "formats/PointsList.h"
-#include "formats/uBootTime.h"
 #include "formats/uMatchPoints.h"
-#include "formats/uMatchTimeLimits.h"
 #include "formats/uPlayerPoints.h"
 #include "formats/uStartTables.h"
 #include "qt/QtSettings.h"
 #include "support/TourneyHost.h"
+#include "ui/BracketView.h"
 
 using namespace vkr;
+
+namespace {
+
+struct TSettingCase {
+  const char* Item;
+  std::function<void(QDialog*)> Edit;
+  std::function<int(const TTourney&)> Value;
+  int Entered;
+};
+
+}  // namespace
 
 class SettingsDialogsTest : public QObject {
   Q_OBJECT
@@ -38,7 +48,6 @@ class SettingsDialogsTest : public QObject {
     TCustomPointsForm form(OpenArrangement(lists, ElimSingle), false, nullptr);
     QVERIFY(Child<QCheckBox>(&form, "SameCheck")->isChecked());
     QVERIFY(!Child<QListWidget>(&form, "SizeList")->isEnabled());
-    QVERIFY(Child<QSpinBox>(&form, "Round6Edit")->isEnabled());
     QVERIFY(!Child<QSpinBox>(&form, "Round7Edit")->isEnabled());
     Child<QRadioButton>(&form, "TripleRadio")->setChecked(true);
     QVERIFY(Child<QSpinBox>(&form, "Round13Edit")->isEnabled());
@@ -52,57 +61,6 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(a.Elim, int(ElimTriple));
     Child<QListWidget>(&form, "SizeList")->setCurrentRow(1);
     QCOMPARE(Child<QSpinBox>(&form, "SemiEdit")->value(), 2);  // the shown list follows the size
-  }
-
-  void MatchPointsReachTheTournamentAndTheTypeIsLockedOnceClosed() {
-    test::TEngineHost h(ElimSingle);
-    WhenModal<TCustomPointsForm>([](TCustomPointsForm* form) {
-      Child<QRadioButton>(form, "DoubleRadio")->setChecked(true);
-      Child<QSpinBox>(form, "FinalEdit")->setValue(11);
-    });
-    ShowMatchPointsDialog(nullptr, h.T);
-    QCOMPARE(h.T.ElimFormat, int(ElimDouble));
-    QCOMPARE(h.T.Format.SizePointsLists[4][14], 11);
-    QCOMPARE(h.T.Format.CheckedPreset, kPresetOther);
-
-    h.AddPlayers(8);
-    h.Close();
-    WhenModal<TCustomPointsForm>([](TCustomPointsForm* form) {
-      QVERIFY(!Child<QRadioButton>(form, "SingleRadio")->isEnabled());
-      Child<QSpinBox>(form, "FinalEdit")->setValue(4);
-    }, false);
-    ShowMatchPointsDialog(nullptr, h.T);
-    QCOMPARE(h.T.Format.SizePointsLists[4][14], 11);  // Cancel changes nothing
-  }
-
-  void TimeLimitsShowTheTournamentsZerosKeepOldValuesForBadTextAndReachTheTournament() {
-    test::TEngineHost h;
-    h.T.Context.TimeLimits.fill(0);
-    WhenModal<TMatchTimeLimitsForm>([](TMatchTimeLimitsForm* form) {
-      QCOMPARE(Child<QSpinBox>(form, "LimitFinalEdit")->value(), 0);
-      QSpinBox* first = Child<QSpinBox>(form, "Limit1Edit");
-      QCOMPARE(first->maximum(), 300);
-      Type(first, QStringLiteral("30"));
-      Type(first, QStringLiteral("abc"));
-      QCOMPARE(first->value(), 30);
-    });
-    ShowTimeLimitsDialog(nullptr, h.T);
-    QCOMPARE(h.T.Context.TimeLimits[0], 30);
-    QCOMPARE(h.T.Context.TimeLimits[14], 0);
-  }
-
-  void BootTimeIsHeldInItsRangeAndReachesTheTournament() {
-    test::TEngineHost h;
-    WhenModal<TBootTimeForm>([](TBootTimeForm* form) {
-      QSpinBox* field = Child<QSpinBox>(form, "BootTimeEdit");
-      QCOMPARE(field->value(), 7);
-      QCOMPARE(field->minimum(), 1);
-      Type(field, QStringLiteral("x"));
-      QCOMPARE(field->value(), 7);
-      Type(field, QStringLiteral("12"));
-    });
-    ShowBootTimeDialog(nullptr, h.T);
-    QCOMPARE(h.T.Format.BootTime, 12);
   }
 
   void StartTablesPreviewTheLastTablesAndSetAsDefaultAsksFirst() {
@@ -135,17 +93,6 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(Child<QSpinBox>(&form, "Table1Edit")->value(), 150);
   }
 
-  void StartTablesReachTheTournamentOnlyWhileSignupsAreOpen() {
-    test::TEngineHost h;
-    WhenModal<TStartTablesForm>([](TStartTablesForm* form) { Child<QSpinBox>(form, "TableFinalEdit")->setValue(77); });
-    ShowStartTablesDialog(nullptr, h.T);
-    QCOMPARE(h.T.StartTables[14], 77);
-    h.AddPlayers(8);
-    h.Close();
-    ShowStartTablesDialog(nullptr, h.T);  // no dialog opens: nothing to drive
-    QCOMPARE(QApplication::activeModalWidget(), nullptr);
-  }
-
   void PlayerPointsGridDropsBadKeysAndTheBoxFillsColumns() {
     TPlayerPointsSettings settings;
     settings.Win.fill(2);
@@ -165,31 +112,103 @@ class SettingsDialogsTest : public QObject {
     QCOMPARE(editor->text(), QStringLiteral("7"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(form.Draft().Columns[ColumnWin][0], 7);  // the edit is committed from the event loop
-    grid->item(0, 0)->setText(QStringLiteral("abc"));
-    QCOMPARE(form.Draft().Columns[ColumnWin][0], 0);
-    grid->item(3, 0)->setText(QStringLiteral("5"));
-    QCOMPARE(form.Draft().Columns[ColumnWin][3], 5);
     Child<QCheckBox>(&form, "SameCheck")->setChecked(true);
-    QCOMPARE(grid->item(14, 0)->text(), QStringLiteral("0"));
+    QCOMPARE(grid->item(14, 0)->text(), QStringLiteral("7"));
     grid->item(7, 1)->setText(QStringLiteral("4"));
     QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("4"));
     QCOMPARE(form.Draft().Columns[ColumnBye], TextToList("4,4,4,4,4,4,4,4,4,4,4,4,4,4,4"));
   }
 
-  void PlayerPointsReachTheTournamentWithTheirMode() {
-    test::TEngineHost h;
-    WhenModal<TPlayerPointsForm>([](TPlayerPointsForm* form) {
-      Child<QRadioButton>(form, "ExactlyRadio")->setChecked(true);
-      Child<QSpinBox>(form, "FirstEdit")->setValue(10);
-      Child<QSpinBox>(form, "SecondEdit")->setValue(5);
-      Child<QSpinBox>(form, "FirstMatchWinEdit")->setValue(3);
-    });
-    ShowPlayerPointsDialog(nullptr, h.T);
-    QCOMPARE(h.T.Format.PlayerPoints.FirstPlace, -10);
-    QCOMPARE(h.T.Format.PlayerPoints.SecondPlace, -5);
-    QCOMPARE(h.T.Format.PlayerPoints.FirstMatchWin, 3);
-    const std::vector<std::string> log = h.LogLines();
-    QVERIFY(std::find(log.begin(), log.end(), "Menu: Format/Options/Player points") != log.end());
+  // From the window's menus: OK hands the value to the tournament and the
+  // file, Cancel leaves both. Bad text in a field keeps the value before it.
+  void SettingsReachTheTournamentAndItsFile() {
+    const std::vector<TSettingCase> cases = {
+        {"Boottime1",
+         [](QDialog* d) {
+           QSpinBox* field = Child<QSpinBox>(d, "BootTimeEdit");
+           Type(field, QStringLiteral("12"));
+           Type(field, QStringLiteral("x"));
+           QCOMPARE(field->value(), 12);
+         },
+         [](const TTourney& t) { return t.Format.BootTime; }, 12},
+        {"Timelimits1",
+         [](QDialog* d) {
+           QCOMPARE(Child<QSpinBox>(d, "LimitFinalEdit")->value(), 0);  // "no limit" is shown as it is
+           QSpinBox* field = Child<QSpinBox>(d, "Limit2Edit");
+           Type(field, QStringLiteral("33"));
+           Type(field, QStringLiteral("abc"));
+           QCOMPARE(field->value(), 33);
+         },
+         [](const TTourney& t) { return t.Context.TimeLimits[1]; }, 33},
+        {"Playerpoints1",
+         [](QDialog* d) {
+           Child<QRadioButton>(d, "ExactlyRadio")->setChecked(true);
+           Type(Child<QSpinBox>(d, "FirstEdit"), QStringLiteral("40"));
+         },
+         [](const TTourney& t) { return t.Format.PlayerPoints.FirstPlace; }, -40},
+        {"Defaultstarttables1", [](QDialog* d) { Type(Child<QSpinBox>(d, "Table1Edit"), QStringLiteral("20")); },
+         [](const TTourney& t) { return t.Model.Table(Winners, 0, 0).Number; }, 20},
+        {"Other2", [](QDialog* d) { Child<QRadioButton>(d, "TripleRadio")->click(); },
+         [](const TTourney& t) { return t.ElimFormat; }, ElimTriple},
+        {"Other2", [](QDialog* d) { Child<QSpinBox>(d, "FinalEdit")->setValue(11); },
+         [](const TTourney& t) { return t.Format.SizePointsLists[4][14]; }, 11},
+    };
+    for (const TSettingCase& c : cases) {
+      for (const bool accept : {false, true}) {
+        TCupWindow cup;
+        TTarnwickForm& form = cup.Form;
+        const int before = c.Value(form.Tourney());
+        QVERIFY2(before != c.Entered, c.Item);
+        QAction* item = form.Action(QString::fromLatin1(c.Item));
+        QVERIFY2(item->isEnabled(), c.Item);
+        WhenModal<QDialog>(c.Edit, accept);
+        item->trigger();
+        const int expected = accept ? c.Entered : before;
+        QCOMPARE(c.Value(form.Tourney()), expected);
+        TTarnwickForm reopened;
+        QVERIFY(reopened.OpenTourney(cup.Dir.filePath(QStringLiteral("cup.vkr"))));
+        QCOMPARE(c.Value(reopened.Tourney()), expected);
+      }
+    }
+  }
+
+  void MatchPointsOtherShowsTheChosenEliminationAndIsChecked() {
+    TCupWindow cup;
+    TTarnwickForm& form = cup.Form;
+    QVERIFY(!form.View(OneLoss)->isVisible());
+    WhenModal<QDialog>([](QDialog* d) { Child<QRadioButton>(d, "DoubleRadio")->click(); });
+    form.Action(QStringLiteral("Other2"))->trigger();
+    QVERIFY(form.Action(QStringLiteral("Other2"))->isChecked());
+    QVERIFY(form.Action(QStringLiteral("Double1"))->isChecked());
+    QVERIFY(form.View(OneLoss)->isVisible());
+    // Cancel leaves the check mark where it was.
+    form.Action(QStringLiteral("Points2Item"))->trigger();
+    WhenModal<QDialog>([](QDialog*) {}, false);
+    form.Action(QStringLiteral("Other2"))->trigger();
+    QVERIFY(form.Action(QStringLiteral("Points2Item"))->isChecked());
+  }
+
+  // Once sign-ups close the start tables are off and the elimination type is
+  // locked; the points stay open.
+  void ClosedSignUpsLockStartTablesAndTheType() {
+    TCupWindow cup;
+    TTarnwickForm& form = cup.Form;
+    CloseWithEight(form);
+    QVERIFY(form.Tourney().SignupsClosed);
+    QVERIFY(!form.Action(QStringLiteral("Defaultstarttables1"))->isEnabled());
+    {
+      TModalDriver<TStartTablesForm> startTables([](TStartTablesForm*) {}, false);
+      ShowStartTablesDialog(nullptr, form.Tourney());  // the command itself is ignored too
+      QCOMPARE(startTables.Shown, 0);
+    }
+    bool shown = false;
+    WhenModal<TCustomPointsForm>([&shown](TCustomPointsForm* d) {
+      shown = true;
+      for (const char* radio : {"SingleRadio", "DoubleRadio", "TripleRadio"})
+        QVERIFY2(!Child<QRadioButton>(d, radio)->isEnabled(), radio);
+    }, false);
+    form.Action(QStringLiteral("Other2"))->trigger();
+    QVERIFY(shown);
   }
 };
 

@@ -3,40 +3,24 @@
 // log lines go to the folder for files, not to the folder it was started from.
 // Started without a file (or with one that cannot be opened) it offers a new
 // tournament.
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "BoxAnswerer.h"
+#include "DialogDriver.h"
+#include "WindowSetup.h"
 #include "formats/uNewTourney.h"
-#include "qt/QtText.h"
 #include "storage/ActionLog.h"
-#include "ui/TarnwickForm.h"
 
 namespace {
 
-// Counts the new-tournament dialogs shown while it lives and starts a
-// tournament "night" in dir from each.
-class TNewTourneyStarter : public QObject {
- public:
-  explicit TNewTourneyStarter(const QString& dir) {
-    FTimer.setInterval(5);
-    connect(&FTimer, &QTimer::timeout, this, [this, dir] {
-      auto* dialog = qobject_cast<vkr::TNewTourneyForm*>(QApplication::activeModalWidget());
-      if (dialog == nullptr || !dialog->isVisible()) return;
-      ++Shown;
-      dialog->findChild<QLineEdit*>(QStringLiteral("FileNameEdit"))->setText(dir + QStringLiteral("/night"));
-      dialog->accept();
-    });
-    FTimer.start();
-  }
-  int Shown = 0;
-
- private:
-  QTimer FTimer;
+// Starts a tournament "night" in dir from each new-tournament dialog shown
+// while it lives, and counts them.
+struct TNewTourneyStarter : TModalDriver<vkr::TNewTourneyForm> {
+  explicit TNewTourneyStarter(const QString& dir)
+      : TModalDriver([dir](vkr::TNewTourneyForm* dialog) {
+          Child<QLineEdit>(dialog, "FileNameEdit")->setText(dir + QStringLiteral("/night"));
+        }) {}
 };
 
 // A tournament file that cannot be read.
@@ -54,20 +38,10 @@ class StartUpTest : public QObject {
   // Nothing of the user's own folders is touched.
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-  void OpensAGoodFile() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/double9.vkr"), file));
-    vkr::TTarnwickForm form;
-    QVERIFY(form.OpenTourney(file));
-    QCOMPARE(form.Tourney().ElimFormat, vkr::ElimDouble);
-    QVERIFY(form.Tourney().Model.PlayerCount() >= 9);
-  }
-
   void OffersTheBackupOfADamagedFile() {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/single8.vkr"), dir.filePath(QStringLiteral("cup.~vkr"))));
+    CopyTestFile(dir, "single8.vkr", "cup.~vkr");
     QVERIFY(WriteDamaged(file));
 
     vkr::TTarnwickForm form;
@@ -83,7 +57,7 @@ class StartUpTest : public QObject {
     const QString home = QDir::currentPath();
     QVERIFY(QDir::setCurrent(started.path()));
     vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = QDir::toNativeSeparators(files.path() + QLatin1Char('/')).toStdString();
+    form.Tourney().FilesFolder = FolderName(files);
     vkr::WriteLogLine(form.Tourney(), "Event: before any tournament");
     QDir::setCurrent(home);
     QVERIFY(!QFile::exists(started.filePath(QStringLiteral(".log"))));
@@ -92,17 +66,16 @@ class StartUpTest : public QObject {
 
   void StartUpOpensTheNamedFileOrOffersANewTournament() {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    QVERIFY(QFile::copy(QStringLiteral(VKR_TEST_DATA "/double9.vkr"), file));
     TNewTourneyStarter starter(dir.path());
     {
       vkr::TTarnwickForm form;
-      form.StartUp(file);
+      form.StartUp(CopyTestFile(dir, "double9.vkr", "cup.vkr"));
       QCOMPARE(starter.Shown, 0);
       QCOMPARE(form.Tourney().ElimFormat, vkr::ElimDouble);
+      QVERIFY(form.Tourney().Model.PlayerCount() >= 9);
     }
     vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = vkr::FromQt(QDir::toNativeSeparators(dir.path() + QLatin1Char('/')));
+    form.Tourney().FilesFolder = FolderName(dir);
     form.StartUp(QString());
     QCOMPARE(starter.Shown, 1);
     QCOMPARE(vkr::ToQt(form.Tourney().Storage.FileName),
@@ -119,7 +92,7 @@ class StartUpTest : public QObject {
     TNewTourneyStarter starter(dir.path());
     TBoxAnswerer answerer(QMessageBox::No);
     vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = vkr::FromQt(QDir::toNativeSeparators(dir.path() + QLatin1Char('/')));
+    form.Tourney().FilesFolder = FolderName(dir);
     form.StartUp(file);
     QCOMPARE(starter.Shown, 1);
     QVERIFY(!answerer.Seen.isEmpty());

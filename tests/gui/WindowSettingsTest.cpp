@@ -1,7 +1,10 @@
-// The window's settings: a stored arrangement and view options shape the
-// window at start-up, an option change is written at once, the placement
-// when the window closes, and a damaged store is reported and ignored.
+// The window's settings: the INI store reads back what the program writes
+// and keeps the defaults for odd hand-edited values; a stored arrangement and
+// view options shape the window at start-up, an option change is written at
+// once, the placement when the window closes, and a damaged store is
+// reported and ignored.
 #include <QAction>
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -9,6 +12,7 @@
 
 #include "BoxAnswerer.h"
 #include "qt/QtSettings.h"
+#include "storage/Settings.h"
 #include "ui/StatusPanels.h"
 #include "ui/TarnwickForm.h"
 
@@ -18,6 +22,39 @@ class WindowSettingsTest : public QObject {
  private slots:
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
+  void WrittenSettingsReadBack() {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Tarnwick.ini"));
+    vkr::TSettings s;
+    s.Left = 40, s.Top = -8, s.HostName = "Z\xe9" "d", s.AlwaysOnTop = true;
+    s.RecentTourneys = {"/a/cup.vkr", "/b/x=y;z.vkr"};
+    {
+      vkr::TQtSettings store(ini);
+      vkr::WriteSettings(store, s);
+    }
+    vkr::TQtSettings store(ini);
+    vkr::TSettings back;
+    QVERIFY(vkr::ReadSettings(store, back));
+    QCOMPARE(back.Top.value_or(0), -8);
+    QCOMPARE(back.HostName, s.HostName);
+    QVERIFY(back.AlwaysOnTop);
+    QVERIFY(back.RecentTourneys == s.RecentTourneys);
+  }
+
+  void OddValuesKeepTheirDefaults() {
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Tarnwick.ini"));
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nLeft=1\nTop=2\nAlways%20On%20Top=yes\nShow%20Status%20Summary=0\nRestoreMRU\\size=99999\n");
+    file.close();
+    vkr::TQtSettings store(ini);
+    vkr::TSettings s;
+    QVERIFY(vkr::ReadSettings(store, s));
+    QVERIFY(!s.AlwaysOnTop);
+    QVERIFY(!s.ShowStatusSummary);
+    QVERIFY(s.RecentTourneys.empty());
+  }
   void StoredSettingsShapeTheWindowAndChangesAreWritten() {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("Tarnwick.ini"));

@@ -48,6 +48,11 @@ bool TRandomTournament::ChooseWin(TClick& click) {
     // The deciding tables wait for everyone else.
     auto deciding = [this](const TWinButton& b) { return ReachedLater(FT, b.Bracket, b.Round); };
     if (!std::all_of(forced.begin(), forced.end(), deciding)) std::erase_if(forced, deciding);
+    // The grand final waits for the one-loss bracket's last match too.
+    auto grandFinal = [this](const TWinButton& b) {
+      return b.Bracket == Winners && b.Round == FT.Model.GrandFinalRound();
+    };
+    if (!std::all_of(forced.begin(), forced.end(), grandFinal)) std::erase_if(forced, grandFinal);
     int earliest = forced.front().Round;
     for (const TWinButton& b : forced) earliest = std::min(earliest, b.Round);
     std::erase_if(forced, [earliest](const TWinButton& b) { return b.Round != earliest; });

@@ -1,73 +1,47 @@
-// The points view: refused before the start, opened by File's "Edit and send
-// points..." and by the grand final, and its E-mail button hands the host's
-// edited text to the mail client as a mailto: link the desktop can open.
-#include <QFile>
+// What the host sends out. The points view: refused before the start, opened
+// by File's "Edit and send points..." and by the grand final, and its E-mail
+// button hands the host's edited text to the mail client as a mailto: link
+// the desktop can open. Bracket pictures of each file type, and a failed
+// export that leaves the earlier file as it was.
+#include <QImage>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
-#include "BoxAnswerer.h"
-#include "ModalDriver.h"
-#include "engine/NewTourney.h"
+#include "DialogDriver.h"
+#include "WindowSetup.h"
 #include "engine/Results.h"
-#include "engine/SignUp.h"
 #include "fakes/FakeMail.h"
 #include "qt/QtMail.h"
-#include "qt/QtText.h"
 #include "storage/uPointsSummary.h"
-#include "ui/TarnwickForm.h"
+#include "ui/BracketPictureExport.h"
 
 using namespace vkr;
 
-namespace {
-
-// A new tournament "cup.vkr" in dir.
-void StartCup(TTarnwickForm& form, const QTemporaryDir& dir) {
-  TTourney& t = form.Tourney();
-  t.FilesFolder = FromQt(QDir::toNativeSeparators(dir.path() + QLatin1Char('/')));
-  TNewTourneyChoice choice;
-  choice.FileName = FromQt(QDir::toNativeSeparators(dir.filePath(QStringLiteral("cup.vkr"))));
-  StartNewTourney(t, choice);
-}
-
-// Eight players signed up two to a table, sign-ups closed.
-void StartEight(TTarnwickForm& form, const QTemporaryDir& dir) {
-  StartCup(form, dir);
-  TTourney& t = form.Tourney();
-  t.OnePlayerPerTable = false;
-  for (const char* name : {"Alice", "Bob", "Carol", "Dave", "Erin", "Frank", "Gina", "Hank"}) AddButtonClick(t, name);
-  CloseSignups(t);
-}
-
-}  // namespace
-
-class PointsViewTest : public QObject {
+class SendingResultsTest : public QObject {
   Q_OBJECT
 
  private slots:
   void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
   void RefusedBeforeTheStart() {
-    QTemporaryDir dir;
-    TTarnwickForm form;
-    StartCup(form, dir);
+    TCupWindow cup;
     TBoxAnswerer answerer;
-    form.Action(QStringLiteral("EditSendPoints1"))->trigger();
+    cup.Form.Action(QStringLiteral("EditSendPoints1"))->trigger();
     QCOMPARE(answerer.Seen, QStringList{QStringLiteral("Points cannot be generated until the tourney has been started")});
   }
 
   // Seat 0 wins every table up to the final; the final opens the view, whose
   // E-mail button writes cup.txt and hands the edited text to the mail client.
   void TheGrandFinalOpensTheViewAndEmailTakesTheEditedText() {
-    QTemporaryDir dir;
-    TTarnwickForm form;
+    TCupWindow cup;
+    TTarnwickForm& form = cup.Form;
     test::TFakeMail mail;
     form.SetMail(&mail);
     TBoxAnswerer answerer;
-    StartEight(form, dir);
+    CloseWithEight(form);
     TTourney& t = form.Tourney();
     QString shown;
     WhenModal<TPointsSummaryForm>(
@@ -86,7 +60,7 @@ class PointsViewTest : public QObject {
     const std::string& body = mail.Composed[0].Body;
     QVERIFY(body.find("START POINTS\r\n") != std::string::npos);
     QVERIFY(body.ends_with("Thanks \x95 all\r\n"));
-    QFile file(dir.filePath(QStringLiteral("cup.txt")));
+    QFile file(cup.Dir.filePath(QStringLiteral("cup.txt")));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll().toStdString(), body);
   }
@@ -113,7 +87,50 @@ class PointsViewTest : public QObject {
       QCOMPARE(FromQt(QUrl::fromPercentEncoding(url.mid(url.indexOf("&body=") + 6))), std::string(c.Body));
     }
   }
+
+  // File / "Export bracket picture...": each file type holds the whole
+  // bracket (every entry's name; a PNG that is a real picture, not a blank page).
+  void PicturesHoldEveryName() {
+    QTemporaryDir dir;
+    TTarnwickForm form;
+    QVERIFY(form.OpenTourney(CopyTestFile(dir, "double9.vkr", "double9.vkr")));
+    const TTourney& t = form.Tourney();
+    for (const char* name : {"cup.svg", "cup.html"}) {
+      QString error;
+      QVERIFY2(ExportBracketPicture(t, dir.filePath(QString::fromLatin1(name)), &error), qPrintable(error));
+      QFile file(dir.filePath(QString::fromLatin1(name)));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString text = QString::fromUtf8(file.readAll());
+      for (int i = 0; i < t.Model.PlayerCount(); ++i)
+        QVERIFY2(text.contains(ToQt(t.Model.Player(i).Name).toHtmlEscaped()), name);
+    }
+    QString error;
+    QVERIFY2(ExportBracketPicture(t, dir.filePath(QStringLiteral("cup.PNG")), &error), qPrintable(error));
+    const QImage png(dir.filePath(QStringLiteral("cup.PNG")));
+    QVERIFY(png.width() > 1000 && png.height() > 300);
+    int dark = 0;
+    for (int y = 0; y < png.height(); y += 4)
+      for (int x = 0; x < png.width(); x += 4) dark += qGray(png.pixel(x, y)) < 128;
+    QVERIFY2(dark > 500, "the PNG is blank");
+  }
+
+  void AFailedPictureExportChangesNothing() {
+    QTemporaryDir dir;
+    TTarnwickForm form;
+    QVERIFY(form.OpenTourney(CopyTestFile(dir, "single8.vkr", "single8.vkr")));
+    QString error;
+    QVERIFY(!ExportBracketPicture(form.Tourney(), dir.filePath(QStringLiteral("no/such/folder/cup.svg")), &error));
+    QVERIFY(error.contains(QStringLiteral("cup.svg")));
+    const QString earlier = dir.filePath(QStringLiteral("cup.txt"));
+    QFile file(earlier);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("earlier");
+    file.close();
+    QVERIFY(!ExportBracketPicture(form.Tourney(), earlier, &error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("earlier"));
+  }
 };
 
-QTEST_MAIN(PointsViewTest)
-#include "PointsViewTest.moc"
+QTEST_MAIN(SendingResultsTest)
+#include "SendingResultsTest.moc"

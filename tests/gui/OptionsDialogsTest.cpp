@@ -1,35 +1,96 @@
-// The timing's dialogs: the reminder switches, the time-zone dialog over
-// fixed zones; and the zones the system's database gives under their Windows
-// key names.
+// The dialogs of the Options menu reach the core: the list editor's buttons,
+// the confirmations dialog's filter, the host details, the reminder switches,
+// the time-zone dialog over fixed zones; and the zones the system's database
+// gives under their Windows key names.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QtTest>
 
+#include "DialogDriver.h"
+#include "engine/Confirm.h"
+#include "engine/ConfirmBoxes.h"
 #include "engine/Tourney.h"
 #include "fakes/FakePorts.h"
 #include "fakes/FakeTimeZones.h"
 #include "qt/QtTimeZones.h"
 #include "timing/uMatchTimeReminders.h"
 #include "timing/uTimeZones.h"
+#include "ui/TarnwickForm.h"
+#include "ui/uBannedPlayers.h"
+#include "ui/uConfirmNotify.h"
+#include "ui/uHostDetails.h"
 
-class TimingDialogsTest : public QObject {
+class OptionsDialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ReminderBoxesShowAndSetTheSwitches() {
-    vkr::TTimingState timing;
+  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+  void TheListEditorEditsItsCopy() {
+    vkr::TNameList banned;
+    banned.Add("Mallory");
+    vkr::TBannedPlayersForm form(vkr::TBannedPlayersForm::TMode::Banned, banned);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Banned Players"));
+    QStringList answers{QStringLiteral("eve the 3rd"), QStringLiteral("Trent")};
+    QStringList prefills;
+    form.SetAskName([&](const QString&, const QString& text) -> std::optional<QString> {
+      prefills << text;
+      if (answers.isEmpty()) return std::nullopt;
+      return answers.takeFirst();
+    });
+    form.AddClick();   // "evethe3rd" is selected after adding
+    form.EditClick();  // and renamed
+    QCOMPARE(prefills.at(1), QStringLiteral("evethe3rd"));
+    form.EditClick();  // cancelled: nothing changes
+    QVERIFY((form.List().Items() == std::vector<std::string>{"Mallory", "Trent"}));
+    form.DeleteClick();
+    QVERIFY((form.List().Items() == std::vector<std::string>{"Mallory"}));
+    QCOMPARE(banned.Items().size(), size_t{1});
+  }
+
+  void AClickOnAnyBoxRecomputesTheWholeFilter() {
+    const uint32_t filter = (1U << vkr::CfBan) | (1U << vkr::CfCloseSignups);
+    vkr::TConfirmNotifyForm form(filter, true);
+    QVERIFY(!form.Box(1)->isChecked());
+    QVERIFY(form.Box(0)->isChecked());
+    QCOMPARE(form.Filter(), filter);
+    form.Box(0)->click();
+    QCOMPARE(form.Filter(), (1U << vkr::CfBootTimedOut) | (1U << vkr::CfCloseSignups));
+    QVERIFY(form.ClearFriendsDefault());
+  }
+
+  void HostDetailsReachTheTournament() {
+    vkr::TTourney t;
+    vkr::THostDetailsForm form(t);
+    const auto edits = form.findChildren<QLineEdit*>();
+    QCOMPARE(edits.size(), 4);
+    edits.at(0)->setText(QStringLiteral("Zo\u00eb"));
+    form.findChildren<QCheckBox*>().at(1)->setChecked(true);
+    form.StoreInto(t);
+    QCOMPARE(vkr::HostDetailsOf(t).HostName, std::string("Zo\xeb"));
+    QVERIFY(t.Format.CoHostUnscheduled && !t.Format.HostUnscheduled);
+  }
+
+  // The boxes show the switches; OK, not before, sets them.
+  void RemindersItemShowsAndSetsTheSwitches() {
+    vkr::TTarnwickForm form;
+    vkr::TTimingState& timing = form.Tourney().Timing;
+    timing.RemindAt15 = false;
     timing.RemindAt10 = true;
-    vkr::TMatchTimeRemindersDialog dialog(timing, nullptr);
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Configure Match Reminders"));
-    const auto boxes = dialog.findChildren<QCheckBox*>();
-    QCOMPARE(boxes.size(), 3);
-    QCOMPARE(boxes.at(0)->text(), QStringLiteral("15 minutes to go"));
-    QVERIFY(!boxes.at(0)->isChecked() && boxes.at(1)->isChecked() && !boxes.at(2)->isChecked());
-    boxes.at(0)->setChecked(true);
-    boxes.at(1)->setChecked(false);
-    QVERIFY(!timing.RemindAt15);  // not before OK
-    dialog.Apply(timing);
+    timing.RemindAt5 = false;
+    WhenModal<vkr::TMatchTimeRemindersDialog>([&timing](vkr::TMatchTimeRemindersDialog* d) {
+      const auto boxes = d->findChildren<QCheckBox*>();
+      QCOMPARE(boxes.size(), 3);
+      QCOMPARE(boxes.at(0)->text(), QStringLiteral("15 minutes to go"));
+      QVERIFY(!boxes.at(0)->isChecked() && boxes.at(1)->isChecked() && !boxes.at(2)->isChecked());
+      boxes.at(0)->setChecked(true);
+      boxes.at(1)->setChecked(false);
+      QVERIFY(!timing.RemindAt15);
+    });
+    form.Action(QStringLiteral("Matchtimereminders1"))->trigger();
     QVERIFY(timing.RemindAt15 && !timing.RemindAt10 && !timing.RemindAt5);
   }
 
@@ -88,5 +149,5 @@ class TimingDialogsTest : public QObject {
   }
 };
 
-QTEST_MAIN(TimingDialogsTest)
-#include "TimingDialogsTest.moc"
+QTEST_MAIN(OptionsDialogsTest)
+#include "OptionsDialogsTest.moc"
