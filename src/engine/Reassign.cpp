@@ -31,12 +31,15 @@ bool Refuse(TTourney& t, const std::string& text) {
   return false;
 }
 
-// The table of the round with that number, within the tables in play; -1 for none.
+// The table of the round with that number and a free seat, within the tables
+// in play; -1 for none. A decided table of the round may carry the number too
+// (numbers are freed once a match is over).
 int TableWithNumber(const TTourney& t, int bracket, int round, int32_t number) {
   if (round >= kRounds) return -1;
   const TRound& r = t.Model.Round(bracket, round);
   for (int i = 0; i < r.TableCount && i < kTablesPerRound; ++i) {
-    if (r.Tables[static_cast<size_t>(i)].Number == number) return i;
+    const TTable& table = r.Tables[static_cast<size_t>(i)];
+    if (table.Number == number && table.Result == 0 && !(table.SeatTaken(0) && table.SeatTaken(1))) return i;
   }
   return -1;
 }

@@ -197,13 +197,16 @@ TEST(RandomTournaments, PlayerCorrectionsAmongTheClicks) {
 
 // Evenings that once went wrong: a later recount shrank a round under entries
 // already seated in it, counted a winner who had left, or let a forced bye add
-// a seat nobody would fill; the entries left waiting where nobody could reach them.
+// a seat nobody would fill; the entries left waiting where nobody could reach
+// them. Or a reassignment to a table whose number a decided table of the round
+// also carried did nothing.
 TEST(RandomTournaments, PlayerCorrectionsThatOnceStrandedEntries) {
   const struct {
     int Entries, Format;
     uint64_t Seed;
   } evenings[] = {{64, ElimTriple, 5027}, {256, ElimTriple, 311}, {64, ElimTriple, 5010},
-                  {100, ElimTriple, 6001}, {17, ElimTriple, 5030}, {33, ElimDouble, 5000}};
+                  {100, ElimTriple, 6001}, {17, ElimTriple, 5030}, {33, ElimDouble, 5000},
+                  {128, ElimTriple, 7004}};
   for (const auto& evening : evenings) {
     PlayAndCheck(
         {.Entries = evening.Entries, .Format = evening.Format, .Seed = evening.Seed, .PlayerCorrections = true});

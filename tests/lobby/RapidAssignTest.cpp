@@ -120,7 +120,8 @@ TEST(RapidAssign, StartSavesAndClearsStopPutsTheListBackAsItWas) {
 }
 
 // The new-tournament dialog's choice: off, or on in its mode (only the add
-// mode offers to clear the list).
+// mode offers to clear the list). Kept names are written back as the section
+// alone when one leaves.
 TEST(RapidAssign, ANewTourneyChoiceSetsItOnInItsModeOrOff) {
   const std::pair<TRapidAssignChoice, bool> cases[] = {{TRapidAssignChoice::AddedToFriends, true},
                                                        {TRapidAssignChoice::RemovedFromFriends, false}};
@@ -131,20 +132,12 @@ TEST(RapidAssign, ANewTourneyChoiceSetsItOnInItsModeOrOff) {
     EXPECT_TRUE(h.T.RapidAssign.Active);
     EXPECT_EQ(h.T.RapidAssign.AddMode, addMode);
     EXPECT_EQ(h.Disk.Files[kList], addMode ? "[Friends]\r\n" : kOriginal);  // cleared only when asked
+    RemoveFriend(h.T, "BOB");
+    EXPECT_EQ(h.Disk.Files[kList], addMode ? "[Friends]\r\n" : "[Friends]\r\nCleo\r\n");
     ApplyNewTourneyRapidAssign(h.T, TRapidAssignChoice::NotUsed);
     EXPECT_FALSE(h.T.RapidAssign.Active);
     EXPECT_EQ(h.Disk.Files[kList], kOriginal);
   }
-}
-
-TEST(RapidAssign, KeptNamesAreWrittenAsTheSectionAloneWhenOneLeaves) {
-  TRapidHost h;
-  h.Screen.Answers = {false};
-  RapidAssignItemClick(h.T);
-  EXPECT_EQ(h.T.RapidAssign.Names, (S{"Bob", "Cleo"}));
-  EXPECT_EQ(h.Disk.Files[kList], kOriginal);  // not cleared
-  RemoveFriend(h.T, "BOB");
-  EXPECT_EQ(h.Disk.Files[kList], "[Friends]\r\nCleo\r\n");
 }
 
 TEST(RapidAssign, NamesSignUpAsAddedOrAsRemovedByTheMode) {

@@ -16,6 +16,8 @@
 namespace vkr::test {
 namespace {
 
+using TLines = std::vector<std::string>;
+
 constexpr int kBob = 1, kDave = 3, kErin = 4;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max(), kMin = std::numeric_limits<int32_t>::min();
 
@@ -60,8 +62,6 @@ TEST(PlayerPoints, ExtremeSettingsSaturateInsteadOfOverflowing) {
   EXPECT_EQ(Recount(h, kDave), kMax);
   EXPECT_EQ(Recount(h, kBob), kMin);  // one loss, doubled
 }
-
-using TLines = std::vector<std::string>;
 
 // The summary's lines from `first` up to and including `last`.
 TLines Between(TTestHost& h, const std::string& first, const std::string& last) {

@@ -56,10 +56,11 @@ bool TRandomTournament::ChooseStrandedBye(TClick& click) {
       bool stranded = false;
       for (int i = 0; i < round.TableCount && i < kTablesPerRound; ++i) {
         const TTable& table = round.Tables[static_cast<size_t>(i)];
-        if (table.Result != 0 || table.SeatTaken(0) == table.SeatTaken(1)) continue;
-        lone.push_back(TWinButton{b, r, i, table.SeatTaken(0) ? 0 : 1});
+        // The entry at the bye table waits for its bye, not for an opponent.
         const bool byeTable = round.HasByeTable && i == round.TableCount - 1;
-        stranded |= !byeTable && Stranded(FT, lone.back());
+        if (table.Result != 0 || table.SeatTaken(0) == table.SeatTaken(1) || byeTable) continue;
+        lone.push_back(TWinButton{b, r, i, table.SeatTaken(0) ? 0 : 1});
+        stranded |= Stranded(FT, lone.back());
       }
       if (!stranded) continue;
       click.Button = lone.back();

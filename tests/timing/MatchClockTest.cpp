@@ -54,12 +54,9 @@ TEST(MatchClock, TimeLabelCountsUpOrShowsTimeLeft) {
   }
 }
 
-TEST(MatchClock, NoLimitNeverFlashesAndAFinishedMatchShowsItsLength) {
-  TClockHost h(0);
-  h.T.Timing.DisplayMatchTimeRemaining = true;
+TEST(MatchClock, AFinishedMatchShowsItsLengthAndStart) {
+  TClockHost h;
   h.At(3601);
-  EXPECT_EQ(h.Label(0).Text, "1:00");
-  EXPECT_FALSE(h.Label(0).Flash);
   h.Win(Winners, 0, 0, 0);
   h.At(5000);
   EXPECT_EQ(h.Label(0).Text, "1:00");
@@ -148,11 +145,16 @@ TEST(Overdue, MostOverFirstAndEmptiedWhenTheLastEnds) {
   EXPECT_TRUE(h.T.Timing.Overdue.empty());
 }
 
+// Without a limit the label counts up even in time-left mode and never flashes.
 TEST(Overdue, ZeroOrNegativeLimitTimesNothing) {
   for (int32_t limit : {0, -5}) {
     TClockHost h(limit);
+    h.T.Timing.DisplayMatchTimeRemaining = true;
     h.T.Timing.RemindAt15 = h.T.Timing.RemindAt10 = h.T.Timing.RemindAt5 = true;
-    for (double s = 0; s < 4000; s += 30) h.At(s);
+    for (double s = 0; s <= 3600; s += 30) h.At(s);
+    h.At(3601);  // an odd second: the one an overrun would flash in
+    EXPECT_EQ(h.Label(0).Text, "1:00");
+    EXPECT_FALSE(h.Label(0).Flash);
     EXPECT_TRUE(h.T.Timing.Overdue.empty());
     EXPECT_TRUE(h.Events().empty());
     const TTableTimerMenu menu = TableTimerMenuState(h.T, TTableRef::Of(Winners, 0, 0));

@@ -20,16 +20,6 @@ TEST(Win32Clock, TimeAndDateTextsShowTheGivenMoment) {
   EXPECT_NE(date.find('5'), std::string::npos) << date;
 }
 
-TEST(Win32Clock, LocalAndUniversalTimeDifferByTheZoneBias) {
-  win32::TWin32Clock clock;
-  TIME_ZONE_INFORMATION zone{};
-  const DWORD state = GetTimeZoneInformation(&zone);
-  const long bias = zone.Bias + (state == TIME_ZONE_ID_DAYLIGHT ? zone.DaylightBias : 0);
-  const TDateTime utc = clock.UtcNow(), local = clock.Now();
-  // Taken a moment apart: within a minute of the bias.
-  EXPECT_NEAR((utc - local) * 1440.0, static_cast<double>(bias), 1.0);
-}
-
 // A window procedure that counts the messages it is given.
 int Handled = 0;
 LRESULT CALLBACK CountingProc(HWND window, UINT message, WPARAM w, LPARAM l) {

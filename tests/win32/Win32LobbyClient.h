@@ -2,8 +2,8 @@
 // A stand-in for the lobby client made of real windows: a top-level window of
 // one of the two lobby classes, the panes and chat control the chat box is
 // searched through, a tall chat history and the one-line chat box, both
-// RichEdit20W. Enter in the chat box sends its text, if any, to the history,
-// as the client does.
+// RichEdit20W. Enter in the chat box sends its text, if any, as the client
+// does.
 #include <cwchar>
 #include <string>
 #include <vector>
@@ -33,7 +33,7 @@ class TWin32LobbyClient {
     } else {
       chatParent = Make(L"ZonePane", FLobby, 500);
     }
-    FHistory = Make(L"RichEdit20W", chatParent, 300, ES_MULTILINE | ES_READONLY);
+    Make(L"RichEdit20W", chatParent, 300, ES_MULTILINE | ES_READONLY);  // the history, too tall for the chat box
     FChatBox = Make(L"RichEdit20W", chatParent, chatBoxHeight);
     SetWindowLongPtrW(FChatBox, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     FRichEditProc = reinterpret_cast<WNDPROC>(
@@ -49,8 +49,6 @@ class TWin32LobbyClient {
   HWND ChatBox() const { return FChatBox; }
   // The lines sent with Enter, as they stood in the chat box.
   const std::vector<std::wstring>& Sent() const { return FSent; }
-  // The chat history box's text.
-  std::wstring History() const { return TextOf(FHistory); }
   std::wstring BoxText() const { return TextOf(FChatBox); }
   // The key messages the chat box received, e.g. "down 13", "char 13", "up 13".
   const std::vector<std::string>& Keys() const { return FKeys; }
@@ -101,12 +99,11 @@ class TWin32LobbyClient {
     // Enter in an empty chat box sends nothing.
     if (line.empty()) return;
     FSent.push_back(line);
-    SetWindowTextW(FHistory, (History() + line + L"\r").c_str());
     SetWindowTextW(FChatBox, L"");
     if (CloseOnSend) DestroyWindow(FLobby);
   }
 
-  HWND FLobby = nullptr, FHistory = nullptr, FChatBox = nullptr;
+  HWND FLobby = nullptr, FChatBox = nullptr;
   WNDPROC FRichEditProc = nullptr;
   std::vector<std::wstring> FSent;
   std::vector<std::string> FKeys;

@@ -18,7 +18,9 @@ namespace vkr::test {
 
 class TWin32TestFolder {
  public:
-  TWin32TestFolder() : FPath(FTemp.Path() + "Turnier Zürich ½ – 決勝\\") { std::filesystem::create_directory(Wide("")); }
+  TWin32TestFolder() : FPath(FTemp.Path() + "Turnier Zürich ½ – 決勝\\") {
+    std::filesystem::create_directory(Wide(""));
+  }
   // The folder in UTF-8 with its trailing separator.
   const std::string& Path() const { return FPath; }
   // The temporary folder it lies in, for the side files of a tournament.

@@ -1,5 +1,6 @@
 // Time zones from the registry: the rules of "TZI" values, checked bytes,
-// and the zones as Windows lists them next to the built-in ones of scripts.
+// the zones as Windows lists them next to the built-in ones of scripts, and
+// the local zone with the clock's local and universal time.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -79,11 +80,16 @@ TEST(Win32TimeZones, TheRegistryZonesAgreeWithTheBuiltInOnes) {
   }
 }
 
-TEST(Win32TimeZones, TheLocalZoneFollowsGetTimeZoneInformation) {
+// The clock's local and universal time, and the local zone, as Windows gives them.
+TEST(Win32TimeZones, TheLocalZoneAndTheClockFollowGetTimeZoneInformation) {
   TIME_ZONE_INFORMATION local{};
   const DWORD state = GetTimeZoneInformation(&local);
   const long bias = local.Bias + (state == TIME_ZONE_ID_DAYLIGHT ? local.DaylightBias : local.StandardBias);
-  EXPECT_EQ(win32::TWin32TimeZones().LocalStateAt(win32::TWin32Clock().UtcNow()).UtcOffset, -bias);
+  win32::TWin32Clock clock;
+  const TDateTime utc = clock.UtcNow(), now = clock.Now();
+  EXPECT_EQ(win32::TWin32TimeZones().LocalStateAt(utc).UtcOffset, -bias);
+  // Taken a moment apart: within a minute of the bias.
+  EXPECT_NEAR((utc - now) * 1440.0, static_cast<double>(bias), 1.0);
 }
 
 }  // namespace
