@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "base/Text.h"
-#include "engine/Structure.h"
 #include "support/TourneyHost.h"
 
 namespace vkr::test {
