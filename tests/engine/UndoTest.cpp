@@ -1,4 +1,5 @@
-// Undo and redo of result entry.
+// Undo and redo of result entry. The double and corrections scenario scripts
+// pin what an undo logs.
 #include <gtest/gtest.h>
 
 #include "support/TourneyHost.h"
@@ -22,11 +23,9 @@ TEST(Undo, OneLevelPerResultRestoringExactStates) {
   h.Win(OneLoss, 1, 1, 1);
   states.push_back(State(h));
   ASSERT_EQ(h.T.Model.History().Count(TListKind::Undo), 6);
-  h.Mark();
   UndoClick(h.T);
   UndoClick(h.T);
   EXPECT_EQ(State(h), states[1]);
-  EXPECT_EQ(h.Log().front(), "Click: Undo");
   for (int i = 0; i < 4; ++i) UndoClick(h.T);
   EXPECT_EQ(State(h), states[0]);
   EXPECT_FALSE(CanUndo(h.T));
