@@ -1,7 +1,6 @@
 // The Help menu: both pages open from the program itself and link to each
 // other; About names the version.
 #include <QAction>
-#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -13,8 +12,6 @@ class HelpMenuTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
   void PagesOpenAndLinkToEachOther() {
     vkr::TTarnwickForm form;
     form.Action(QStringLiteral("HowToUseItem"))->trigger();

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -36,8 +35,6 @@ class RapidAssignWatchTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
   void AWrittenOrReplacedListIsReported() {
     QTemporaryDir dir;
     const QString list = dir.filePath(QStringLiteral("Alice/Friends.txt"));

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -20,8 +19,6 @@ class WindowSettingsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
   void WrittenSettingsReadBack() {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("Tarnwick.ini"));
