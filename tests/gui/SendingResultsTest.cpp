@@ -53,9 +53,7 @@ class SendingResultsTest : public QObject {
     const std::string& body = mail.Composed[0].Body;
     QVERIFY(body.find("START POINTS\r\n") != std::string::npos);
     QVERIFY(body.ends_with("Thanks \x95 all\r\n"));
-    QFile file(cup.Dir.filePath(QStringLiteral("cup.txt")));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().toStdString(), body);
+    QCOMPARE(ReadFile(cup.Dir.filePath(QStringLiteral("cup.txt"))).toStdString(), body);
   }
 
   void MailtoUrlIsPercentEncodedUtf8() {
@@ -91,9 +89,7 @@ class SendingResultsTest : public QObject {
     for (const char* name : {"cup.svg", "cup.html"}) {
       QString error;
       QVERIFY2(ExportBracketPicture(t, dir.filePath(QString::fromLatin1(name)), &error), qPrintable(error));
-      QFile file(dir.filePath(QString::fromLatin1(name)));
-      QVERIFY(file.open(QIODevice::ReadOnly));
-      const QString text = QString::fromUtf8(file.readAll());
+      const QString text = QString::fromUtf8(ReadFile(dir.filePath(QString::fromLatin1(name))));
       for (int i = 0; i < t.Model.PlayerCount(); ++i)
         QVERIFY2(text.contains(ToQt(t.Model.Player(i).Name).toHtmlEscaped()), name);
     }
@@ -115,13 +111,9 @@ class SendingResultsTest : public QObject {
     QVERIFY(!ExportBracketPicture(form.Tourney(), dir.filePath(QStringLiteral("no/such/folder/cup.svg")), &error));
     QVERIFY(error.contains(QStringLiteral("cup.svg")));
     const QString earlier = dir.filePath(QStringLiteral("cup.txt"));
-    QFile file(earlier);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("earlier");
-    file.close();
+    WriteFile(earlier, "earlier");
     QVERIFY(!ExportBracketPicture(form.Tourney(), earlier, &error));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("earlier"));
+    QCOMPARE(ReadFile(earlier), QByteArray("earlier"));
   }
 };
 

@@ -22,12 +22,6 @@ struct TNewTourneyStarter : TModalDriver<vkr::TNewTourneyForm> {
         }) {}
 };
 
-// A tournament file that cannot be read.
-bool WriteDamaged(const QString& file) {
-  QFile damaged(file);
-  return damaged.open(QIODevice::WriteOnly) && damaged.write("not a tourney") > 0;
-}
-
 }  // namespace
 
 class StartUpTest : public QObject {
@@ -67,7 +61,7 @@ class StartUpTest : public QObject {
       QTemporaryDir dir;
       const QString file = c.Stored == nullptr ? QString() : dir.filePath(QStringLiteral("cup.vkr"));
       if (c.Stored != nullptr) CopyTestFile(dir, c.Stored, c.Damaged ? "cup.~vkr" : "cup.vkr");
-      if (c.Damaged) QVERIFY(WriteDamaged(file));
+      if (c.Damaged) WriteFile(file, "not a tourney");
       TNewTourneyStarter starter(dir.path());
       TBoxAnswerer answerer(c.Answer);
       vkr::TTarnwickForm form;
