@@ -1,13 +1,12 @@
 // The lobby windows: the chat box search inside the two kinds of lobby
-// window; choosing, disabling and re-finding the lobby; the loser's auto-post item.
+// window; choosing, disabling and re-finding the lobby (the lobby-tables
+// scenario shows the table count the choice sets); the loser's auto-post item.
 #include <gtest/gtest.h>
 
-#include "engine/SignUp.h"
 #include "lobby/LobbyChoice.h"
 #include "lobby/LobbyOptions.h"
 #include "lobby/LobbyTestHost.h"
 #include "lobby/LobbyWindows.h"
-#include "support/TourneyHost.h"
 
 namespace vkr::test {
 namespace {
@@ -72,12 +71,6 @@ struct LobbyChoiceTest : ::testing::Test {
     }
     FAIL() << "no menu entry " << title;
   }
-  // The first round's tables follow the lobby's table count.
-  int32_t HighestTableNumber() const {
-    int32_t highest = 0;
-    for (const TTable& table : Host.T.Model.Round(Winners, 0).Tables) highest = std::max(highest, table.Number);
-    return highest;
-  }
 };
 
 // The lobby scenario shows the menu checking the last of two lobbies of one title.
@@ -91,25 +84,6 @@ TEST_F(LobbyChoiceTest, SameTitleTwiceMenuChecksTheLastReattachTakesTheFirst) {
   ReattachLobby(Host.T);
   EXPECT_EQ(Lobby.FParentLobbyWnd, first.Lobby);
   EXPECT_EQ(Lobby.FLobbyEditWnd, first.ChatBox);
-}
-
-TEST_F(LobbyChoiceTest, LobbyKindSetsTheTableCountOnlyWhileSignupsAreOpen) {
-  Host.Sim.OpenLobby("Room", "ZoneLobbyWindow");
-  Host.Sim.OpenLobby("Hall", "ZoneLobbyClientWnd");
-  StartTourney(Host.T, "t.vkr", ElimSingle);
-  for (const char* name : {"Ann", "Ben", "Cat", "Dan", "Eve", "Fay", "Gus", "Hal"}) AddButtonClick(Host.T, name);
-  ASSERT_GT(HighestTableNumber(), 51);
-  Choose("Room");
-  EXPECT_EQ(Host.T.LobbyTableCount, 51);
-  EXPECT_LE(HighestTableNumber(), 51);
-  Choose("Hall");
-  EXPECT_EQ(Host.T.LobbyTableCount, 150);
-  const int32_t highest = HighestTableNumber();
-  EXPECT_GT(highest, 51);
-  CloseSignups(Host.T);
-  Choose("Room");
-  EXPECT_EQ(Host.T.LobbyTableCount, 150);
-  EXPECT_EQ(HighestTableNumber(), highest);
 }
 
 // No name finds an untitled window: it stays attached only while the

@@ -99,44 +99,44 @@ struct TRapidHost : TEngineHost {
   }
 };
 
-TEST(RapidAssign, StartSavesAndClearsStopPutsTheListBackAsItWas) {
-  TRapidHost h;
-  h.Screen.Answers = {true};
-  RapidAssignItemClick(h.T);
-  EXPECT_TRUE(h.T.RapidAssign.Active);
-  EXPECT_EQ(h.Watch.File, kList);
-  EXPECT_EQ(h.Disk.Files[kCopy], kOriginal);
-  EXPECT_EQ(h.Events(), (S{"ask: There are names in the ZoneFriends list, do you want to clear them?\r\nThey will be "
-                           "restored when the tournament is closed. -> yes"}));
-  EXPECT_EQ(h.Disk.Files[kList], "[Friends]\r\n");
-  EXPECT_TRUE(h.T.ClearFriendsDefault);
-
-  RapidAssignItemClick(h.T);
-  EXPECT_FALSE(h.T.RapidAssign.Active);
-  EXPECT_EQ(h.Disk.Files[kList], kOriginal);
-  EXPECT_EQ(h.Disk.Files.count(kCopy), 0u);
-  EXPECT_TRUE(h.Watch.File.empty());
-  EXPECT_EQ(h.Log(), (S{"Menu: RapidAssign = On", "Menu: RapidAssign = Off"}));
-}
-
-// The new-tournament dialog's choice: off, or on in its mode (only the add
-// mode offers to clear the list). Kept names are written back as the section
-// alone when one leaves.
-TEST(RapidAssign, ANewTourneyChoiceSetsItOnInItsModeOrOff) {
-  const std::pair<TRapidAssignChoice, bool> cases[] = {{TRapidAssignChoice::AddedToFriends, true},
-                                                       {TRapidAssignChoice::RemovedFromFriends, false}};
-  for (const auto& [choice, addMode] : cases) {
+// Switched on by the menu item or by the new-tournament dialog's choice, in
+// its mode (only the add mode offers to clear the list), the list is saved
+// and watched; kept names are written back as the section alone when one
+// leaves; switched off, the list is put back as it was.
+TEST(RapidAssign, OnByMenuOrNewTourneyChoiceAndOffPutsTheListBackAsItWas) {
+  using TChoice = TRapidAssignChoice;
+  const struct {
+    const char* Why;
+    std::function<void(TTourney&, bool)> Switch;
+    bool AddMode;
+  } cases[] = {
+      {"menu", [](TTourney& t, bool) { RapidAssignItemClick(t); }, true},
+      {"added", [](TTourney& t, bool on) { ApplyNewTourneyRapidAssign(t, on ? TChoice::AddedToFriends : TChoice::NotUsed); },
+       true},
+      {"removed",
+       [](TTourney& t, bool on) { ApplyNewTourneyRapidAssign(t, on ? TChoice::RemovedFromFriends : TChoice::NotUsed); },
+       false},
+  };
+  for (const auto& c : cases) {
     TRapidHost h;
     h.Screen.Answers = {true};
-    ApplyNewTourneyRapidAssign(h.T, choice);
-    EXPECT_TRUE(h.T.RapidAssign.Active);
-    EXPECT_EQ(h.T.RapidAssign.AddMode, addMode);
-    EXPECT_EQ(h.Disk.Files[kList], addMode ? "[Friends]\r\n" : kOriginal);  // cleared only when asked
+    c.Switch(h.T, true);
+    EXPECT_TRUE(h.T.RapidAssign.Active) << c.Why;
+    EXPECT_EQ(h.T.RapidAssign.AddMode, c.AddMode) << c.Why;
+    EXPECT_EQ(h.Watch.File, kList) << c.Why;
+    EXPECT_EQ(h.Disk.Files[kCopy], kOriginal) << c.Why;
+    const S asked = {"ask: There are names in the ZoneFriends list, do you want to clear them?\r\nThey will be "
+                     "restored when the tournament is closed. -> yes"};
+    EXPECT_EQ(h.Events(), c.AddMode ? asked : S{}) << c.Why;
+    EXPECT_EQ(h.T.ClearFriendsDefault, c.AddMode) << c.Why;
     RemoveFriend(h.T, "BOB");
-    EXPECT_EQ(h.Disk.Files[kList], addMode ? "[Friends]\r\n" : "[Friends]\r\nCleo\r\n");
-    ApplyNewTourneyRapidAssign(h.T, TRapidAssignChoice::NotUsed);
-    EXPECT_FALSE(h.T.RapidAssign.Active);
-    EXPECT_EQ(h.Disk.Files[kList], kOriginal);
+    EXPECT_EQ(h.Disk.Files[kList], c.AddMode ? "[Friends]\r\n" : "[Friends]\r\nCleo\r\n") << c.Why;
+
+    c.Switch(h.T, false);
+    EXPECT_FALSE(h.T.RapidAssign.Active) << c.Why;
+    EXPECT_EQ(h.Disk.Files[kList], kOriginal) << c.Why;
+    EXPECT_EQ(h.Disk.Files.count(kCopy), 0u) << c.Why;
+    EXPECT_TRUE(h.Watch.File.empty()) << c.Why;
   }
 }
 
@@ -201,16 +201,6 @@ TEST(RapidAssign, AnUnreadableListChangesNothingAndSaysSo) {
   EXPECT_EQ(h.Log(), S{});
 }
 
-TEST(RapidAssign, ACopyLeftFromAnEarlierRunIsKeptAndPutBack) {
-  TRapidHost h({{kList, "[Friends]\r\nDuringCrash\r\n"}, {kCopy, kOriginal}});
-  h.Screen.DefaultAnswer = false;
-  RapidAssignItemClick(h.T);
-  EXPECT_EQ(h.Disk.Files[kCopy], kOriginal);
-  EXPECT_EQ(h.T.RapidAssign.Names, S{"DuringCrash"});
-  RapidAssignItemClick(h.T);
-  EXPECT_EQ(h.Disk.Files[kList], kOriginal);
-}
-
 TEST(RapidAssign, ItStaysOffWithoutFolderNameOrCopy) {
   struct TCase {
     const char* Why;
@@ -259,7 +249,8 @@ TEST(RapidAssign, AChangedOrClosedClientEndsItAndRestores) {
 }
 
 // Whatever change to the disk is the last one before the program dies, the
-// search for unrestored lists afterwards gives the host's list back.
+// search for unrestored lists afterwards gives the host's list back; so does
+// switching it on and off again, which keeps a copy left by the earlier run.
 TEST(RapidAssign, KilledAtAnyPointTheHostsListCanBeRestored) {
   int killedRuns = 0;
   for (int changes = 0;; ++changes) {
@@ -284,7 +275,13 @@ TEST(RapidAssign, KilledAtAnyPointTheHostsListCanBeRestored) {
       }
     }
     TRapidHost after(disk);
-    for (const std::string& nick : FindUnrestored(after.T)) RestoreFriends(after.T, nick);
+    if (changes % 2 == 0) {
+      for (const std::string& nick : FindUnrestored(after.T)) RestoreFriends(after.T, nick);
+    } else {
+      after.Screen.DefaultAnswer = false;
+      RapidAssignItemClick(after.T);
+      RapidAssignItemClick(after.T);
+    }
     EXPECT_EQ(after.Disk.Files[kList], kOriginal) << "killed after " << changes << " changes";
     EXPECT_EQ(after.Disk.Files.count(kCopy), 0u) << "killed after " << changes << " changes";
     if (!killed) break;

@@ -60,15 +60,12 @@ void TEngineHost::PlayRound(int bracket, int round) {
 
 void TEngineHost::PlayToGrandFinal() {
   // The one-loss bracket's last round waits for the two-loss champion.
-  const TModel& m = T.Model;
   for (int r = 0; r < kRounds; ++r) {
     for (int b = 0; b <= T.ElimFormat; ++b) {
-      bool waits = (b == Winners && r == m.GrandFinalRound()) ||
-                   (b == OneLoss && T.ElimFormat == ElimTriple && r == m.OneLossLastRound());
-      if (!waits) PlayRound(b, r);
+      if (!ReachedLater(T, b, r)) PlayRound(b, r);
     }
   }
-  if (T.ElimFormat == ElimTriple) PlayRound(OneLoss, m.OneLossLastRound());
+  if (T.ElimFormat == ElimTriple) PlayRound(OneLoss, T.Model.OneLossLastRound());
 }
 
 int TEngineHost::Entry(const std::string& name) const {

@@ -15,9 +15,8 @@ namespace vkr::test {
 
 class TWin32LobbyClient {
  public:
-  // className: ZoneLobbyClientWnd or ZoneLobbyWindow. chatBoxHeight: the
-  // chat box's client height in pixels.
-  TWin32LobbyClient(const wchar_t* className, const wchar_t* title, int chatBoxHeight = 30) {
+  // className: ZoneLobbyClientWnd or ZoneLobbyWindow.
+  TWin32LobbyClient(const wchar_t* className, const wchar_t* title) {
     RegisterClasses();
     FLobby = Make(className, nullptr, 600);
     SetWindowTextW(FLobby, title);
@@ -34,7 +33,7 @@ class TWin32LobbyClient {
       chatParent = Make(L"ZonePane", FLobby, 500);
     }
     Make(L"RichEdit20W", chatParent, 300, ES_MULTILINE | ES_READONLY);  // the history, too tall for the chat box
-    FChatBox = Make(L"RichEdit20W", chatParent, chatBoxHeight);
+    FChatBox = Make(L"RichEdit20W", chatParent, 30);
     SetWindowLongPtrW(FChatBox, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     FRichEditProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(FChatBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWin32LobbyClient::ChatBoxProc)));

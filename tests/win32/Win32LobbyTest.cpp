@@ -71,30 +71,20 @@ TEST_F(Win32LobbyTest, LinesArriveInTheChatOfAClientWindowLobby) {
   EXPECT_EQ(lobby.Keys(), keysBefore);
 }
 
-TEST_F(Win32LobbyTest, TheChatBoxOfALobbyWindowIsTheOneInsideTheChatControl) {
+// Client-window lobbies are listed first; a lobby window's chat box is the
+// one inside its chat control.
+TEST_F(Win32LobbyTest, ListedByKindAndTheLobbyWindowsChatBoxIsInsideTheChatControl) {
   TWin32LobbyClient lobby(L"ZoneLobbyWindow", L"Checkers Lobby");
+  TWin32LobbyClient first(L"ZoneLobbyClientWnd", L"Listed first");
+  std::vector<std::string> titles;
+  for (const TLobbyEntry& entry : EnumerateLobbies(Host.T)) titles.push_back(entry.Title);
+  EXPECT_EQ(titles, (std::vector<std::string>{"Listed first", "Checkers Lobby"}));
+
   Choose("Checkers Lobby");
   EXPECT_EQ(Host.T.Lobby.FLobbyEditWnd, Handle(lobby.ChatBox()));
   EXPECT_EQ(Host.T.LobbyTableCount, 51) << "a lobby window has 51 tables";
   PostToLobby(Host.T, "%!Bob wins", false);
   EXPECT_EQ(lobby.Sent(), Lines{L"Bob wins"});
-}
-
-TEST_F(Win32LobbyTest, ClientWindowLobbiesAreListedBeforeLobbyWindows) {
-  TWin32LobbyClient second(L"ZoneLobbyWindow", L"Listed second");
-  TWin32LobbyClient first(L"ZoneLobbyClientWnd", L"Listed first");
-  std::vector<std::string> titles;
-  for (const TLobbyEntry& entry : EnumerateLobbies(Host.T)) titles.push_back(entry.Title);
-  EXPECT_EQ(titles, (std::vector<std::string>{"Listed first", "Listed second"}));
-}
-
-TEST_F(Win32LobbyTest, OnlyAChatBoxTwentyToFiftyPixelsHighIsTheChatBox) {
-  for (const int height : {19, 20, 50, 51}) {
-    TWin32LobbyClient lobby(L"ZoneLobbyClientWnd", L"Sized", height);
-    EXPECT_EQ(Windows.ClientHeight(Handle(lobby.ChatBox())), height);
-    const bool fits = height == 20 || height == 50;
-    EXPECT_EQ(FindLobbyEdit(Host.T, Handle(lobby.Lobby())), fits ? Handle(lobby.ChatBox()) : 0) << height;
-  }
 }
 
 TEST_F(Win32LobbyTest, ALobbyClosingWhilePostingDetachesAndTheRestGoesToTheClipboard) {
