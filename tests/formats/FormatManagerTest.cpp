@@ -42,14 +42,12 @@ TEST_F(FormatManagerTest, ListsDefaultThenTheStoredFormatsAndButtonsFollowTheSel
   }
 }
 
-TEST_F(FormatManagerTest, CopiesTakeAFreeNameAndDefaultIsCopiedWhole) {
+// The manager's dialog test copies "Default" whole.
+TEST_F(FormatManagerTest, CopiesTakeAFreeName) {
   TFormatManagerState m = Open();
   for (const char* name : {"Copy of Fast", "Copy of Fast 1", "Copy of Fast 2"}) {
     EXPECT_EQ(m.Entries[static_cast<size_t>(CopyFormat(m, 1))].Name, name);
   }
-  const int copy = CopyFormat(m, 0);
-  EXPECT_EQ(m.Entries[static_cast<size_t>(copy)].Name, "Copy of Default");
-  EXPECT_EQ(m.Entries[static_cast<size_t>(copy)].Lines.size(), 27u);
   EXPECT_EQ(CopyFormat(m, 99), -1);
 }
 

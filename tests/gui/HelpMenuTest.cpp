@@ -1,7 +1,6 @@
 // The Help menu: both pages open from the program itself and link to each
 // other; About names the version.
 #include <QAction>
-#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -13,9 +12,7 @@ class HelpMenuTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-  void PagesOpenAndLinkToEachOther() {
+  void PagesOpenAndLinkToEachOtherAndAboutNamesTheVersion() {
     vkr::TTarnwickForm form;
     form.Action(QStringLiteral("HowToUseItem"))->trigger();
     auto* browser = form.findChild<QTextBrowser*>(QStringLiteral("HelpText"));
@@ -28,10 +25,7 @@ class HelpMenuTest : public QObject {
     QCOMPARE(form.findChildren<QTextBrowser*>().size(), 1);  // one window serves both pages
     form.Action(QStringLiteral("FAQsItem"))->trigger();
     QVERIFY(browser->toPlainText().contains(QStringLiteral("Where are my files?")));
-  }
 
-  void AboutNamesTheVersion() {
-    vkr::TTarnwickForm form;
     TBoxAnswerer answerer;
     form.Action(QStringLiteral("About1"))->trigger();
     QCOMPARE(answerer.Seen.size(), 1);

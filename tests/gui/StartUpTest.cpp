@@ -4,7 +4,6 @@
 // Started without a file (or with one that cannot be opened) it offers a new
 // tournament.
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include "DialogDriver.h"
@@ -23,35 +22,12 @@ struct TNewTourneyStarter : TModalDriver<vkr::TNewTourneyForm> {
         }) {}
 };
 
-// A tournament file that cannot be read.
-bool WriteDamaged(const QString& file) {
-  QFile damaged(file);
-  return damaged.open(QIODevice::WriteOnly) && damaged.write("not a tourney") > 0;
-}
-
 }  // namespace
 
 class StartUpTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Nothing of the user's own folders is touched.
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-  void OffersTheBackupOfADamagedFile() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    CopyTestFile(dir, "single8.vkr", "cup.~vkr");
-    QVERIFY(WriteDamaged(file));
-
-    vkr::TTarnwickForm form;
-    TBoxAnswerer answerer(QMessageBox::Yes);
-    QVERIFY(form.OpenTourney(file));
-    QCOMPARE(answerer.Seen.size(), 2);
-    QCOMPARE(answerer.Seen.at(1), QStringLiteral("A backup of this file exists. Do you want to load this instead?"));
-    QCOMPARE(form.Tourney().ElimFormat, vkr::ElimSingle);
-  }
-
   void LogsNothingWhereItWasStarted() {
     QTemporaryDir started, files;
     const QString home = QDir::currentPath();
@@ -64,39 +40,40 @@ class StartUpTest : public QObject {
     QVERIFY(QFile::exists(files.filePath(QStringLiteral(".log"))));
   }
 
-  void StartUpOpensTheNamedFileOrOffersANewTournament() {
-    QTemporaryDir dir;
-    TNewTourneyStarter starter(dir.path());
-    {
+  // Started with a good file it opens it; a damaged one offers its backup,
+  // opened on Yes. On No, or without a file, a new tournament is offered so
+  // no window is left without one.
+  void StartUpOpensTheFileItsBackupOrANewTournament() {
+    const struct {
+      const char* Stored;  // copied as cup.vkr, or as its backup when Damaged
+      bool Damaged;
+      QMessageBox::StandardButton Answer;
+      int Boxes;
+      const char* Opened;
+      int Entries;
+    } cases[] = {
+        {"double9.vkr", false, QMessageBox::Yes, 0, "cup.vkr", 9},
+        {"single8.vkr", true, QMessageBox::Yes, 2, "cup.vkr", 8},  // the damage, then the offer
+        {"single8.vkr", true, QMessageBox::No, 2, "night.vkr", 0},
+        {nullptr, false, QMessageBox::Yes, 0, "night.vkr", 0},
+    };
+    for (const auto& c : cases) {
+      QTemporaryDir dir;
+      const QString file = c.Stored == nullptr ? QString() : dir.filePath(QStringLiteral("cup.vkr"));
+      if (c.Stored != nullptr) CopyTestFile(dir, c.Stored, c.Damaged ? "cup.~vkr" : "cup.vkr");
+      if (c.Damaged) WriteFile(file, "not a tourney");
+      TNewTourneyStarter starter(dir.path());
+      TBoxAnswerer answerer(c.Answer);
       vkr::TTarnwickForm form;
-      form.StartUp(CopyTestFile(dir, "double9.vkr", "cup.vkr"));
-      QCOMPARE(starter.Shown, 0);
-      QCOMPARE(form.Tourney().ElimFormat, vkr::ElimDouble);
-      QVERIFY(form.Tourney().Model.PlayerCount() >= 9);
+      form.Tourney().FilesFolder = FolderName(dir);
+      form.StartUp(file);
+      QCOMPARE(answerer.Seen.size(), c.Boxes);
+      QCOMPARE(starter.Shown, QLatin1String(c.Opened) == QLatin1String("night.vkr") ? 1 : 0);
+      const QString opened = dir.filePath(QString::fromLatin1(c.Opened));
+      QCOMPARE(vkr::ToQt(form.Tourney().Storage.FileName), QDir::toNativeSeparators(opened));
+      QVERIFY(QFile::exists(opened));
+      QCOMPARE(form.Tourney().Model.PlayerCount(), c.Entries);
     }
-    vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = FolderName(dir);
-    form.StartUp(QString());
-    QCOMPARE(starter.Shown, 1);
-    QCOMPARE(vkr::ToQt(form.Tourney().Storage.FileName),
-             QDir::toNativeSeparators(dir.filePath(QStringLiteral("night.vkr"))));
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("night.vkr"))));
-  }
-
-  // A file that cannot be opened, its backup declined, leaves no window
-  // without a file: the new-tournament choice follows.
-  void StartUpOffersANewTournamentWhenTheFileCannotBeOpened() {
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("cup.vkr"));
-    QVERIFY(WriteDamaged(file));
-    TNewTourneyStarter starter(dir.path());
-    TBoxAnswerer answerer(QMessageBox::No);
-    vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = FolderName(dir);
-    form.StartUp(file);
-    QCOMPARE(starter.Shown, 1);
-    QVERIFY(!answerer.Seen.isEmpty());
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("night.vkr"))));
   }
 };
 

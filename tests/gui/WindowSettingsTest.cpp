@@ -4,25 +4,19 @@
 // once, the placement when the window closes, and a damaged store is
 // reported and ignored.
 #include <QAction>
-#include <QFile>
 #include <QSettings>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include "BoxAnswerer.h"
+#include "WindowSetup.h"
 #include "qt/QtSettings.h"
 #include "storage/Settings.h"
 #include "ui/StatusPanels.h"
-#include "ui/TarnwickForm.h"
 
 class WindowSettingsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-
-  void WrittenSettingsReadBack() {
+  void WrittenSettingsReadBackAndOddValuesKeepTheirDefaults() {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("Tarnwick.ini"));
     vkr::TSettings s;
@@ -39,22 +33,17 @@ class WindowSettingsTest : public QObject {
     QCOMPARE(back.HostName, s.HostName);
     QVERIFY(back.AlwaysOnTop);
     QVERIFY(back.RecentTourneys == s.RecentTourneys);
+
+    const QString edited = dir.filePath(QStringLiteral("Edited.ini"));
+    WriteFile(edited, "[General]\nLeft=1\nTop=2\nAlways%20On%20Top=yes\nShow%20Status%20Summary=0\nRestoreMRU\\size=99999\n");
+    vkr::TQtSettings odd(edited);
+    vkr::TSettings kept;
+    QVERIFY(vkr::ReadSettings(odd, kept));
+    QVERIFY(!kept.AlwaysOnTop);
+    QVERIFY(!kept.ShowStatusSummary);
+    QVERIFY(kept.RecentTourneys.empty());
   }
 
-  void OddValuesKeepTheirDefaults() {
-    QTemporaryDir dir;
-    const QString ini = dir.filePath(QStringLiteral("Tarnwick.ini"));
-    QFile file(ini);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[General]\nLeft=1\nTop=2\nAlways%20On%20Top=yes\nShow%20Status%20Summary=0\nRestoreMRU\\size=99999\n");
-    file.close();
-    vkr::TQtSettings store(ini);
-    vkr::TSettings s;
-    QVERIFY(vkr::ReadSettings(store, s));
-    QVERIFY(!s.AlwaysOnTop);
-    QVERIFY(!s.ShowStatusSummary);
-    QVERIFY(s.RecentTourneys.empty());
-  }
   void StoredSettingsShapeTheWindowAndChangesAreWritten() {
     QTemporaryDir dir;
     const QString ini = dir.filePath(QStringLiteral("Tarnwick.ini"));

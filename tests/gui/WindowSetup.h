@@ -1,10 +1,11 @@
 #pragma once
 // Windows on a tournament a test can start from: a new "cup.vkr" in a
 // temporary folder, eight entries with sign-ups closed, or a copy of a
-// stored test file.
+// stored test file; and the files around them, written and read.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <string>
 
 #include "BoxAnswerer.h"
@@ -52,4 +53,18 @@ inline QString CopyTestFile(const QTemporaryDir& dir, const char* name, const ch
   const QString copy = dir.filePath(QString::fromLatin1(as));
   if (!QFile::copy(QStringLiteral(VKR_TEST_DATA "/") + QString::fromLatin1(name), copy)) qFatal("cannot copy %s", name);
   return copy;
+}
+
+// Writes a whole file, its folder made first.
+inline void WriteFile(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+// A whole file; empty when it cannot be read.
+inline QByteArray ReadFile(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -122,17 +122,6 @@ TEST(PointsSummary, SingleEliminationBothSemiFinalLosersThirdAndNobodyAboveZero)
                     "START POINTS", " ", "STOP POINTS"}));
 }
 
-// The refusal before the start is pinned where the host window opens the view.
-TEST(PointsView, OpensOnASavedTournament) {
-  TTestHost h;
-  PlaySingleEight(h);
-  h.Files.Files.erase("evening.vkr");
-  std::vector<std::string> lines;
-  EXPECT_TRUE(OpenPointsView(h.T, lines));
-  EXPECT_EQ(h.Files.Files.count("evening.vkr"), 1u);  // saved first
-  EXPECT_NE(std::find(lines.begin(), lines.end(), "START POINTS"), lines.end());
-}
-
 // The host window's own test sees the final open the view; off, it stays shut.
 TEST(PointsView, TheGrandFinalLeavesTheViewShutWithoutShowPointsAtEnd) {
   TTestHost h;
@@ -144,10 +133,17 @@ TEST(PointsView, TheGrandFinalLeavesTheViewShutWithoutShowPointsAtEnd) {
   EXPECT_EQ(h.Screen.PointsViews, 0);
 }
 
-// The host's edited text, whatever its line ends, goes out with CR LF ends.
-TEST(PointsView, CopySaveAndMailTakeTheEditedText) {
+// The view opens on the tournament saved first (its refusal before the start
+// is pinned where the host window opens it). The host's edited text, whatever
+// its line ends, goes out with CR LF ends.
+TEST(PointsView, OpensOnASavedTournamentAndCopySaveAndMailTakeTheEditedText) {
   TTestHost h;
   PlaySingleEight(h);
+  h.Files.Files.erase("evening.vkr");
+  std::vector<std::string> lines;
+  EXPECT_TRUE(OpenPointsView(h.T, lines));
+  EXPECT_EQ(h.Files.Files.count("evening.vkr"), 1u);
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "START POINTS"), lines.end());
   h.T.Context.StartTimeText = "8:30pm";
   const std::string edited = "START POINTS\nDave 17\r\nErin 9\rSTOP POINTS\n\nnote \x95";
   const std::string expected = "START POINTS\r\nDave 17\r\nErin 9\r\nSTOP POINTS\r\n\r\nnote \x95\r\n";
