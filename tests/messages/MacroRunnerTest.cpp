@@ -47,18 +47,17 @@ class MacroRun : public ::testing::Test {
   }
 };
 
-TEST_F(MacroRun, GeneralMacroPostsExpandedLinesAndWaitsOnDelays) {
-  WriteMacros(
-      "[Greet]\r\nLine00=\"  Hello from %h  \"\r\nno equals\r\nLine01=\".<delay:1.00>\"\r\n"
-      "Line02=\" .<DELAY:2.5>\"\r\nLine03=\".<DELAY:3>\"\r\nLine04=\"one%ctwo %h\"\r\n");
+// The macros scenario pins the quoted lines, the delays and the line breaks;
+// here the run goes on during a delay and expands the values it started with.
+TEST_F(MacroRun, GeneralMacroRunsOnDuringItsDelays) {
+  WriteMacros("[Greet]\r\nLine00=\".<delay:1.00>\"\r\nLine01=\" .<DELAY:2.5>\"\r\nLine02=\"from %h\"\r\n");
   std::vector<bool> runningDuringDelay;
   Clock.OnDelay = [&] {
     runningDuringDelay.push_back(T.Macros.Running);
     T.Context.HostName = "Changed";  // a command run during the wait
   };
   MacroClick(T, "greet");
-  EXPECT_EQ(Host.Screen.Posted,
-            (std::vector<std::string>{"  Hello from Hoster  ", ".<DELAY:3>", "one\r\ntwo Hoster"}));
+  EXPECT_EQ(Host.Screen.Posted, (std::vector<std::string>{"from Hoster"}));
   EXPECT_EQ(Clock.Delays, (std::vector<uint32_t>{1000, 2050}));
   EXPECT_EQ(runningDuringDelay, (std::vector<bool>{true, true}));
   EXPECT_FALSE(T.Macros.Running);
