@@ -42,12 +42,14 @@ TEST_F(FormatManagerTest, ListsDefaultThenTheStoredFormatsAndButtonsFollowTheSel
   }
 }
 
-// The manager's dialog test copies "Default" whole.
-TEST_F(FormatManagerTest, CopiesTakeAFreeName) {
+TEST_F(FormatManagerTest, CopiesTakeAFreeNameAndDefaultIsCopiedWhole) {
   TFormatManagerState m = Open();
   for (const char* name : {"Copy of Fast", "Copy of Fast 1", "Copy of Fast 2"}) {
     EXPECT_EQ(m.Entries[static_cast<size_t>(CopyFormat(m, 1))].Name, name);
   }
+  const int copy = CopyFormat(m, 0);
+  EXPECT_EQ(m.Entries[static_cast<size_t>(copy)].Name, "Copy of Default");
+  EXPECT_EQ(m.Entries[static_cast<size_t>(copy)].Lines.size(), 27u);
   EXPECT_EQ(CopyFormat(m, 99), -1);
 }
 

@@ -18,7 +18,7 @@ TEST(NewTourneyFormTest, TheProposedFileNameDropsCharactersNoFileNameMayHold) {
     const char* start;
     const char* file;
   } cases[] = {
-      // The dialog test proposes "files/Fast 05Dec26 830pm Tournament" for a start at 8:30pm.
+      {"Fast", "8:30pm", "F/Fast 05Dec26 830pm Tournament"},
       {"Default", "", "F/Default 05Dec26  Tournament"},
       {"a*b.c/d", "<9>?\\|\"", "F/abcd 05Dec26 9 Tournament"},
   };
@@ -42,10 +42,11 @@ TEST(NewTourneyFormTest, OpeningPresetsFromTheTournamentAndChoosingAFormatFillsI
   EXPECT_EQ(NewTourneyFormatNames(h.T), (std::vector<std::string>{"Default", "Fast", "Bare"}));
 
   d.Choice.Host.CoHostName = "Cid";
-  ChooseNewTourneyFormat(h.T, d, "Fast");  // the dialog test sees the host name and the file name
+  ChooseNewTourneyFormat(h.T, d, "Fast");  // the dialog test sees the host name
   EXPECT_EQ(d.Choice.Host.CoHostName, "Cid");  // an empty key keeps the field
   EXPECT_EQ(d.Choice.Host.RulesTimeText, "7pm");
   EXPECT_EQ(d.Choice.StartTables, TextToList("7,8"));
+  EXPECT_EQ(d.FileField, "files/Fast 05Dec26 830pm Tournament");
   ChooseNewTourneyFormat(h.T, d, "Bare");
   EXPECT_EQ(d.Choice.StartTables, h.T.Format.DefaultStartTables);
   EXPECT_EQ(d.Choice.Host.HostName, "Hal");

@@ -55,7 +55,7 @@ class FormatDialogsTest : public QObject {
  private slots:
   // Buttons follow the selection; delete and edit (which renames the current
   // format) reach the store on OK. Copying is done from the window below.
-  void TheManagerCopiesDeletesAndEditsIntoTheStore() {
+  void TheManagerDeletesAndEditsIntoTheStore() {
     TStoreHost h;
     WhenModal<TFormatEditForm>([](TFormatEditForm* editor) {
       Child<QLineEdit>(editor, "NameEdit")->setText(QStringLiteral("Faster"));
@@ -87,7 +87,8 @@ class FormatDialogsTest : public QObject {
 
   // Each field writes its key and the sample follows; "Other..." match
   // points write the size keys instead of Points. The name rules are the
-  // core's: here a refused name keeps the editor open.
+  // core's: here a refused name keeps the editor open, and the format's own
+  // name in other case passes.
   void TheEditorsFieldsWriteTheirKeysAndARefusedNameKeepsItOpen() {
     TStoreHost h;
     const std::vector<TFormat> others{{"Default", {}}, {"Fast", {}}, {"Slow", {}}};
@@ -102,6 +103,7 @@ class FormatDialogsTest : public QObject {
 
     QTest::keyClicks(Child<QLineEdit>(&editor, "HostNameEdit"), QStringLiteral("Hal"));
     QCOMPARE(FormatKeyValue(editor.Lines(), "Host name"), std::string("Hal"));
+
     Child<QComboBox>(&editor, "MessageKeyCombo")->setCurrentIndex(MsgWelcome);
     Child<QPlainTextEdit>(&editor, "MessageEdit")->setPlainText(QStringLiteral("Hi %h\nsit at %t"));
     Child<QCheckBox>(&editor, "NoAutoPostCheck")->setChecked(true);
@@ -109,6 +111,7 @@ class FormatDialogsTest : public QObject {
     QCOMPARE(Child<QLabel>(&editor, "SampleLabel")->text(), QStringLiteral("Hi Hal\nsit at 50"));
     Child<QPushButton>(&editor, "DefaultMessageButton")->click();
     QCOMPARE(FormatKeyValue(editor.Lines(), "Welcome"), "%!" + DefaultFormatValue("Welcome"));
+
     Child<QSpinBox>(&editor, "BootTimeEdit")->setValue(12);
     QCOMPARE(FormatKeyValue(editor.Lines(), "Boot time"), std::string("12"));
 

@@ -106,6 +106,7 @@ class OptionsDialogsTest : public QObject {
     // The fake clock: 20:30 local, 1:30 universal time in December.
     const auto times = dialog.findChildren<QLineEdit*>();
     QCOMPARE(times.at(1)->text(), QStringLiteral(" GST: 01:30"));
+
     middle->setCurrentIndex(0);
     dialog.findChild<QCheckBox*>(QStringLiteral("Middle24Hour"))->setChecked(true);
     QCOMPARE(times.at(0)->text(), QStringLiteral(" PST: 17:30"));

@@ -1,5 +1,6 @@
 // Match clocks against their round's limit: the time labels of the views,
-// reminders, the overdue list and the table menu's timer entries.
+// reminders and a round without a limit. The overdue scenario plays the
+// overdue list and the table menu's reset.
 #include <gtest/gtest.h>
 
 #include "engine/Tourney.h"
@@ -120,24 +121,6 @@ TEST(Reminders, AScanDuringAReminderBoxIsSkipped) {
   EXPECT_FALSE(h.T.Timing.ScanInProgress);
 }
 
-TEST(Overdue, MostOverFirstAndEmptiedWhenTheLastEnds) {
-  TClockHost h;
-  h.T.Context.TimeLimits[13] = 0;  // the semi-final the two winners meet at
-  h.Clock.Current = h.Start + 120 / kSecondsPerDay;
-  h.Win(Winners, 0, 0, 0);
-  h.Win(Winners, 0, 1, 0);
-  ResetTimerItemClick(h.T, TTableRef::Of(Winners, 0, 3));  // table 53 started two minutes later
-  h.At(45 * 60 + 180);
-  const auto& list = h.T.Timing.Overdue;
-  ASSERT_EQ(list.size(), 2u);
-  EXPECT_EQ(list[0], (TOverdueRecord{52, "1", 48, 180}));
-  EXPECT_EQ(list[1], (TOverdueRecord{53, "1", 46, 60}));
-  h.Win(Winners, 0, 2, 0);
-  h.Win(Winners, 0, 3, 0);
-  h.At(45 * 60 + 181);
-  EXPECT_TRUE(h.T.Timing.Overdue.empty());
-}
-
 // Without a limit the label counts up even in time-left mode and never flashes.
 TEST(Overdue, ZeroOrNegativeLimitTimesNothing) {
   for (int32_t limit : {0, -5}) {
@@ -154,22 +137,6 @@ TEST(Overdue, ZeroOrNegativeLimitTimesNothing) {
     EXPECT_TRUE(menu.ResetTimerEnabled);
     EXPECT_FALSE(menu.CopyTimeRemainingEnabled);
   }
-}
-
-TEST(TableTimerMenu, ResetRestartsTheClockButNotTheReminders) {
-  TClockHost h;
-  h.T.Timing.RemindAt15 = true;
-  h.At(1800);
-  const size_t given = h.Events().size();
-  const TTableRef ref = TTableRef::Of(Winners, 0, 0);
-  ResetTimerItemClick(h.T, ref);
-  EXPECT_EQ(h.Label(0).Text, "0:00");  // the tick ran at once
-  EXPECT_TRUE(TableTimerMenuState(h.T, ref).ResetTimerEnabled);
-  h.Clock.Current += 1800 / kSecondsPerDay;
-  TimerTimer(h.T);
-  EXPECT_EQ(h.Events().size(), given);  // table 50 is 15 minutes from its limit again
-  h.Win(Winners, 0, 0, 0);
-  EXPECT_FALSE(TableTimerMenuState(h.T, ref).ResetTimerEnabled);
 }
 
 }  // namespace
