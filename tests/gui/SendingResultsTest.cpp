@@ -1,20 +1,12 @@
-// What the host sends out. The points view: refused before the start, opened
-// by File's "Edit and send points..." and by the grand final, and its E-mail
-// button hands the host's edited text to the mail client as a mailto: link
-// the desktop can open. Bracket pictures of each file type, and a failed
-// export that leaves the earlier file as it was.
+// What the host sends out: the points view's mail as a mailto: link the
+// desktop can open, bracket pictures of each file type, and a failed export
+// that leaves the earlier file as it was.
 #include <QImage>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QUrl>
 #include <QtTest>
 
-#include "DialogDriver.h"
 #include "WindowSetup.h"
-#include "engine/Results.h"
-#include "fakes/FakeMail.h"
 #include "qt/QtMail.h"
-#include "storage/uPointsSummary.h"
 #include "ui/BracketPictureExport.h"
 
 using namespace vkr;
@@ -23,39 +15,6 @@ class SendingResultsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Refused before the start. Then seat 0 wins every table up to the final;
-  // the final opens the view, whose E-mail button writes cup.txt and hands
-  // the edited text to the mail client.
-  void TheGrandFinalOpensTheViewAndEmailTakesTheEditedText() {
-    TCupWindow cup;
-    TTarnwickForm& form = cup.Form;
-    test::TFakeMail mail;
-    form.SetMail(&mail);
-    TBoxAnswerer answerer;
-    form.Action(QStringLiteral("EditSendPoints1"))->trigger();
-    QCOMPARE(answerer.Seen.size(), 1);
-    CloseWithEight(form);
-    TTourney& t = form.Tourney();
-    QString shown;
-    WhenModal<TPointsSummaryForm>(
-        [&shown](TPointsSummaryForm* view) {
-          shown = view->Memo()->toPlainText();
-          view->Memo()->appendPlainText(QStringLiteral("Thanks \u2022 all"));
-          view->findChild<QPushButton*>(QStringLiteral("EmailButton"))->click();
-        },
-        false);
-    for (int round = 0; round < 3; ++round) {
-      const int tables = t.Model.Round(Winners, round).TableCount;
-      for (int i = 0; i < tables; ++i) WinButtonClick(t, TWinButton{Winners, round, i, 0}, true);
-    }
-    QVERIFY(shown.contains(QStringLiteral("\nSTART POINTS\n")));
-    QCOMPARE(mail.Composed.size(), size_t{1});
-    const std::string& body = mail.Composed[0].Body;
-    QVERIFY(body.find("START POINTS\r\n") != std::string::npos);
-    QVERIFY(body.ends_with("Thanks \x95 all\r\n"));
-    QCOMPARE(ReadFile(cup.Dir.filePath(QStringLiteral("cup.txt"))).toStdString(), body);
-  }
-
   void MailtoUrlIsPercentEncodedUtf8() {
     const struct {
       const char* Subject;
