@@ -1,22 +1,26 @@
 // A host's evening in the window: names typed and entered, sign-ups closed,
 // the grand final's Win button pressed and its points mailed, the result
-// undone and redone; team seats, the points option, hidden matches.
+// undone and redone; team seats, the points option, hidden matches and the
+// match clock.
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "DialogDriver.h"
 #include "WindowSetup.h"
 #include "engine/Results.h"
 #include "fakes/FakeMail.h"
+#include "fakes/FakePorts.h"
 #include "storage/PointsGrid.h"
 #include "storage/uPointsSummary.h"
 #include "support/RandomPlay.h"
 #include "support/TournamentCompare.h"
+#include "timing/MatchClock.h"
 #include "ui/BracketRow.h"
 #include "ui/BracketView.h"
 #include "ui/PlayerPanel.h"
@@ -38,6 +42,12 @@ class EveningTest : public QObject {
       QTest::keyClicks(box, name);
       QTest::keyClick(box, Qt::Key_Return);
     }
+  }
+
+  // Moves the clock on and lets the window's timer tick.
+  static void Play(TTarnwickForm& form, test::TFakeClock& clock, int seconds) {
+    clock.Current += seconds / 86400.0;
+    form.TimerTick();
   }
 
  private slots:
@@ -174,6 +184,60 @@ class EveningTest : public QObject {
     QTest::mouseClick(row->WinButton(1), Qt::LeftButton);
     QCOMPARE(form.Tourney().Model.Table(Winners, 0, 0).Result, 0);
     QVERIFY(!row->WinButton(1)->isChecked());
+  }
+
+  // The match clock, driven by a clock the test moves: time labels right
+  // after a redraw, their "Started at" hint, the reminders the tick gives,
+  // time left, and an overrunning match's flashing row and overdue line.
+  void TheTickRemindsCountsDownAndFlagsOverruns() {
+    TTarnwickForm form;
+    test::TFakeClock clock;
+    TTourney& t = form.Tourney();
+    t.Ports.Clock = &clock;
+    CloseWithEight(form);
+    t.Context.TimeLimits.fill(30);
+    t.Timing.RemindAt15 = t.Timing.RemindAt10 = true;
+    // One match runs; the others have not started.
+    for (int i = 1; i < 4; ++i) t.Model.SetStartTime(TTableRef::Of(Winners, 0, i), 0);
+    const TTableRef table = TTableRef::Of(Winners, 0, 0);
+    t.Model.SetStartTime(table, clock.Current);
+    TBracketRow* row = form.View(Winners)->RowWidget(0);
+    // A redraw shows the new match's time at once, without waiting for a tick.
+    form.View(Winners)->Redraw();
+    QCOMPARE(row->Time().Text, std::string("0:00"));
+    QCOMPARE(row->TimeHint(), QString::fromStdString(TimeLabelHint(t, t.Model.Table(table))));
+    QVERIFY(row->TimeHint().startsWith(QStringLiteral("Started at ")));
+
+    // Which reminder a box gives is the core's; here each comes once, at its tick.
+    const struct {
+      int Played;  // seconds since the start
+      int Boxes;
+    } steps[] = {{14 * 60, 0}, {15 * 60 + 30, 1}, {15 * 60 + 50, 0},
+                 {20 * 60 + 10, 1}, {25 * 60 + 10, 0}};  // the 5-minute reminder is off
+    int played = 0;
+    for (const auto& step : steps) {
+      TBoxAnswerer ok;
+      Play(form, clock, step.Played - played);
+      played = step.Played;
+      QCOMPARE(ok.Seen.size(), step.Boxes);
+    }
+
+    // Time left in the winners view: 4 minutes 50 seconds show the started minute.
+    form.Action(QStringLiteral("DisplayMatchTimeRemainingItem"))->trigger();
+    QCOMPARE(row->Time().Text, std::string("0:05"));
+    form.Action(QStringLiteral("DisplayMatchTimeRemainingItem"))->trigger();
+    QCOMPARE(row->Time().Text, std::string("0:25"));
+
+    // Over the limit the row flashes on odd seconds and the match is overdue.
+    auto* overdue = form.findChild<QTreeWidget*>(QStringLiteral("OverdueTablesList"));
+    QCOMPARE(overdue->topLevelItemCount(), 0);
+    Play(form, clock, 30 * 60 + 1 - played);
+    QVERIFY(row->Time().Flash);
+    QCOMPARE(overdue->topLevelItemCount(), 1);
+    QCOMPARE(overdue->topLevelItem(0)->text(0), QString::number(t.Model.Table(table).Number));
+    QCOMPARE(overdue->topLevelItem(0)->text(2), QStringLiteral("0:30"));
+    Play(form, clock, 1);
+    QVERIFY(!row->Time().Flash);
   }
 };
 
