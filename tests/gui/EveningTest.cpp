@@ -1,7 +1,7 @@
 // A host's evening in the window: names typed and entered, sign-ups closed,
-// the grand final's Win button pressed and its points mailed, the result
-// undone and redone; team seats, the points option, hidden matches and the
-// match clock.
+// the grand final's Win button pressed and its points mailed (the mailto:
+// link checked apart), the result undone and redone; team seats, the points
+// option, hidden matches and the match clock.
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QtTest>
 
 #include "DialogDriver.h"
@@ -16,6 +17,7 @@
 #include "engine/Results.h"
 #include "fakes/FakeMail.h"
 #include "fakes/FakePorts.h"
+#include "qt/QtMail.h"
 #include "storage/PointsGrid.h"
 #include "storage/uPointsSummary.h"
 #include "support/RandomPlay.h"
@@ -165,6 +167,30 @@ class EveningTest : public QObject {
     QTest::keyClick(&form, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
     QVERIFY(test::FileBytes(t) == after);
     QVERIFY(form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
+  }
+
+  // The mail client is handed the points as a mailto: link the desktop can open.
+  void MailtoUrlIsPercentEncodedUtf8() {
+    const struct {
+      const char* Subject;
+      const char* Body;
+      const char* Url;
+    } cases[] = {
+        {"Results for Fast Tournament at 8:30pm on 05 Dec 26", "a b\r\nc",
+         "mailto:?subject=Results%20for%20Fast%20Tournament%20at%208%3A30pm%20on%2005%20Dec%2026&body=a%20b%0D%0Ac"},
+        // Characters that would end or split a query part, and Windows-1252 text.
+        {"x&y=z?#", "100% + \x95 caf\xE9", "mailto:?subject=x%26y%3Dz%3F%23&body=100%25%20%2B%20%E2%80%A2%20caf%C3%A9"},
+        {"", "", "mailto:?subject=&body="},
+    };
+    for (const auto& c : cases) {
+      const QByteArray url = MailtoUrl(TMailMessage{c.Subject, c.Body});
+      QCOMPARE(url, QByteArray(c.Url));
+      // What the desktop is handed is that text, and it reads back as entered.
+      const QUrl parsed = QUrl::fromEncoded(url, QUrl::StrictMode);
+      QVERIFY(parsed.isValid());
+      QCOMPARE(parsed.toEncoded(), url);
+      QCOMPARE(FromQt(QUrl::fromPercentEncoding(url.mid(url.indexOf("&body=") + 6))), std::string(c.Body));
+    }
   }
 
   // A completed match's row closes up while they are hidden; releasing its
