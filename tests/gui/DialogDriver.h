@@ -1,17 +1,21 @@
 #pragma once
 // Driving dialogs as the host would: the next modal dialog of a type (or
 // each one while a driver lives) is handed to an action once shown, then
-// accepted or rejected; its widgets are reached by object name; spin fields
-// are typed into.
+// accepted or rejected unless the action closed it; message boxes are
+// answered and their texts kept; widgets are reached by object name; spin
+// fields are typed into.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
 #include <QSpinBox>
+#include <QStringList>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
 
 // Hands each modal dialog of type TDialog shown while it lives to act, then
-// accepts or rejects it; counts them.
+// accepts or rejects it if act left it open; counts them.
 template <class TDialog>
 class TModalDriver : public QObject {
  public:
@@ -23,8 +27,11 @@ class TModalDriver : public QObject {
       ++Shown;
       if (once) FTimer.stop();
       act(dialog);
-      if (accept) dialog->accept();
-      else dialog->reject();
+      // A dialog one of its own buttons closed keeps that button's result.
+      if (dialog->isVisible()) {
+        if (accept) dialog->accept();
+        else dialog->reject();
+      }
       if (once) deleteLater();
     });
     FTimer.start();
@@ -39,6 +46,28 @@ class TModalDriver : public QObject {
 template <class TDialog>
 void WhenModal(std::function<void(TDialog*)> act, bool accept = true) {
   new TModalDriver<TDialog>(std::move(act), accept, true);
+}
+
+// Answers every message box shown while it lives, as the host would click
+// it, and keeps the texts it saw.
+class TBoxAnswerer : public TModalDriver<QMessageBox> {
+ public:
+  // The button pressed on questions; other boxes get OK.
+  explicit TBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::Yes)
+      : TModalDriver([this, answer](QMessageBox* box) {
+          Seen << box->text();
+          QAbstractButton* button = box->button(answer);
+          if (button == nullptr) button = box->button(QMessageBox::Ok);
+          if (button != nullptr) button->click();
+        }) {}
+  QStringList Seen;
+};
+
+// The texts of the boxes shown while act runs, each answered as given.
+inline QStringList Answered(QMessageBox::StandardButton answer, const std::function<void()>& act) {
+  TBoxAnswerer answerer(answer);
+  act();
+  return answerer.Seen;
 }
 
 template <class T>

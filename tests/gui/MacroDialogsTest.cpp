@@ -11,7 +11,6 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "BoxAnswerer.h"
 #include "DialogDriver.h"
 #include "engine/Tourney.h"
 #include "messages/MacroControls.h"

@@ -8,7 +8,7 @@
 #include <QtTest>
 #include <string>
 
-#include "BoxAnswerer.h"
+#include "DialogDriver.h"
 #include "engine/NewTourney.h"
 #include "engine/SignUp.h"
 #include "qt/QtText.h"
