@@ -161,7 +161,10 @@ class SettingsDialogsTest : public QObject {
     }
   }
 
-  void MatchPointsOtherShowsTheChosenEliminationAndIsChecked() {
+  // The match points dialog shows the chosen elimination and checks its
+  // item; Cancel leaves the check mark where it was. Once sign-ups close the
+  // start tables are off and the elimination type is locked; the points stay open.
+  void MatchPointsOtherCheckMarksAndWhatClosingLocks() {
     TCupWindow cup;
     TTarnwickForm& form = cup.Form;
     QVERIFY(!form.View(OneLoss)->isVisible());
@@ -170,18 +173,11 @@ class SettingsDialogsTest : public QObject {
     QVERIFY(form.Action(QStringLiteral("Other2"))->isChecked());
     QVERIFY(form.Action(QStringLiteral("Double1"))->isChecked());
     QVERIFY(form.View(OneLoss)->isVisible());
-    // Cancel leaves the check mark where it was.
     form.Action(QStringLiteral("Points2Item"))->trigger();
     WhenModal<QDialog>([](QDialog*) {}, false);
     form.Action(QStringLiteral("Other2"))->trigger();
     QVERIFY(form.Action(QStringLiteral("Points2Item"))->isChecked());
-  }
 
-  // Once sign-ups close the start tables are off and the elimination type is
-  // locked; the points stay open.
-  void ClosedSignUpsLockStartTablesAndTheType() {
-    TCupWindow cup;
-    TTarnwickForm& form = cup.Form;
     CloseWithEight(form);
     QVERIFY(form.Tourney().SignupsClosed);
     QVERIFY(!form.Action(QStringLiteral("Defaultstarttables1"))->isEnabled());

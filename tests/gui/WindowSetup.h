@@ -19,19 +19,15 @@ inline std::string FolderName(const QTemporaryDir& dir) {
   return vkr::FromQt(QDir::toNativeSeparators(dir.path() + QLatin1Char('/')));
 }
 
-// A new tournament "cup.vkr" in dir, the program's own files kept there too.
-inline void StartCup(vkr::TTarnwickForm& form, const QTemporaryDir& dir) {
-  vkr::TTourney& t = form.Tourney();
-  t.FilesFolder = FolderName(dir);
-  vkr::TNewTourneyChoice choice;
-  choice.FileName = vkr::FromQt(QDir::toNativeSeparators(dir.filePath(QStringLiteral("cup.vkr"))));
-  vkr::StartNewTourney(t, choice);
-}
-
-// A shown window on a new "cup.vkr" in its own temporary folder.
+// A shown window on a new tournament "cup.vkr" in its own temporary folder,
+// the program's own files kept there too.
 struct TCupWindow {
   TCupWindow() {
-    StartCup(Form, Dir);
+    vkr::TTourney& t = Form.Tourney();
+    t.FilesFolder = FolderName(Dir);
+    vkr::TNewTourneyChoice choice;
+    choice.FileName = vkr::FromQt(QDir::toNativeSeparators(Dir.filePath(QStringLiteral("cup.vkr"))));
+    vkr::StartNewTourney(t, choice);
     Form.show();
   }
   QTemporaryDir Dir;
