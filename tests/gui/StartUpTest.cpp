@@ -20,19 +20,6 @@
 #include "storage/Settings.h"
 #include "ui/StatusPanels.h"
 
-namespace {
-
-// Starts a tournament "night" in dir from each new-tournament dialog shown
-// while it lives, and counts them.
-struct TNewTourneyStarter : TModalDriver<vkr::TNewTourneyForm> {
-  explicit TNewTourneyStarter(const QString& dir)
-      : TModalDriver([dir](vkr::TNewTourneyForm* dialog) {
-          Child<QLineEdit>(dialog, "FileNameEdit")->setText(dir + QStringLiteral("/night"));
-        }) {}
-};
-
-}  // namespace
-
 class StartUpTest : public QObject {
   Q_OBJECT
 
@@ -138,7 +125,10 @@ class StartUpTest : public QObject {
       const QString file = c.Stored == nullptr ? QString() : dir.filePath(QStringLiteral("cup.vkr"));
       if (c.Stored != nullptr) CopyTestFile(dir, c.Stored, c.Damaged ? "cup.~vkr" : "cup.vkr");
       if (c.Damaged) WriteFile(file, "not a tourney");
-      TNewTourneyStarter starter(dir.path());
+      // Each new-tournament dialog offered starts "night" there.
+      TModalDriver<vkr::TNewTourneyForm> starter([&dir](vkr::TNewTourneyForm* dialog) {
+        Child<QLineEdit>(dialog, "FileNameEdit")->setText(dir.filePath(QStringLiteral("night")));
+      });
       TBoxAnswerer answerer(c.Answer);
       vkr::TTarnwickForm form;
       form.Tourney().FilesFolder = FolderName(dir);
