@@ -162,7 +162,7 @@ class FormatDialogsTest : public QObject {
     WhenModal<TFormatExistsForm>([](TFormatExistsForm* exists) {
       QCOMPARE(Child<QLineEdit>(exists, "NameEdit")->text(), QStringLiteral("Fast (2)"));
       Child<QPushButton>(exists, "OverwriteButton")->click();
-    }, false);
+    });
     viewer.AddClick();
     QCOMPARE(viewer.result(), int(QDialog::Accepted));
     QCOMPARE(FormatKeyValue(*h.Section("Fast"), "Welcome"), std::string("new"));
@@ -170,61 +170,55 @@ class FormatDialogsTest : public QObject {
     QVERIFY(h.Section("Skip me") == nullptr);
   }
 
-  void NewTourneyTakesTheFormatsFieldsAndAsksBeforeOverwriting() {
-    TStoreHost h;
-    TNewTourneyForm form(h.T, {}, nullptr);
-    QComboBox* format = Child<QComboBox>(&form, "FormatCombo");
-    QCOMPARE(format->count(), 3);
-    format->setCurrentIndex(1);
-    emit format->activated(1);
-    QCOMPARE(Child<QLineEdit>(&form, "HostNameEdit")->text(), QStringLiteral("Hal"));
-    Child<QLineEdit>(&form, "FileNameEdit")->setText(QStringLiteral("files/cup"));
-    h.Files.Files["files/cup.vkr"] = "old";
-    form.show();
-    const auto accept = [&form] { form.accept(); };
-    QCOMPARE(Answered(QMessageBox::No, accept),
-             QStringList{QStringLiteral("A tourney file of that name already exists, do you want to overwrite it?")});
-    QVERIFY(form.isVisible());
-    QCOMPARE(Child<QLineEdit>(&form, "HostNameEdit")->text(), QStringLiteral("Hal"));
-    Answered(QMessageBox::Yes, accept);
-    QCOMPARE(form.result(), int(QDialog::Accepted));
-    QCOMPARE(form.Draft().Choice.FormatName, std::string("Fast"));
-  }
-
-  // File/New: the old entries go, the new file is written and heads the
-  // recent list; "Restore" on a recent entry reopens that tournament instead.
+  // File/New: the chosen format fills the host's name; an existing file is
+  // overwritten only on the host's Yes, a No keeps the dialog as it was. The
+  // old entries go, the new file is written and heads the recent list;
+  // "Restore" on a recent entry reopens that tournament instead.
   void NewStartsAnEmptyTournamentInItsOwnFile() {
     TCupWindow cup;
     TTarnwickForm& form = cup.Form;
-    TBoxAnswerer answerer(QMessageBox::Yes);
+    WriteFile(cup.Dir.filePath(QStringLiteral("Tourney Formats.ini")), kFormats);
+    RebuildFormatMenu(form.Tourney(), "Default");
     QLineEdit* box = form.findChild<QLineEdit*>(QStringLiteral("NewPlayerEdit"));
     box->setText(QStringLiteral("Alice"));
     emit box->returnPressed();
     QVERIFY(form.OpenTourney(cup.Dir.filePath(QStringLiteral("cup.vkr"))));  // now on the recent list
     const QString evening = cup.Dir.filePath(QStringLiteral("evening"));
+    WriteFile(evening + QStringLiteral(".vkr"), "old");
     WhenModal<TNewTourneyForm>([evening](TNewTourneyForm* d) {
+      QComboBox* format = Child<QComboBox>(d, "FormatCombo");
+      QCOMPARE(format->count(), 3);
+      format->setCurrentIndex(1);
+      emit format->activated(1);
+      QLineEdit* host = Child<QLineEdit>(d, "HostNameEdit");
+      QCOMPARE(host->text(), QStringLiteral("Hal"));
       Child<QLineEdit>(d, "FileNameEdit")->setText(evening);
-      Child<QLineEdit>(d, "HostNameEdit")->setText(QStringLiteral("Ann"));
+      const auto accept = [d] { d->accept(); };
+      QCOMPARE(Answered(QMessageBox::No, accept),
+               QStringList{QStringLiteral("A tourney file of that name already exists, do you want to overwrite it?")});
+      QVERIFY(d->isVisible());
+      QCOMPARE(host->text(), QStringLiteral("Hal"));
+      host->setText(QStringLiteral("Ann"));
       Child<QCheckBox>(d, "TeamsCheck")->setChecked(true);
+      Answered(QMessageBox::Yes, accept);
     });
     form.Action(QStringLiteral("New1"))->trigger();
     const TTourney& t = form.Tourney();
     QCOMPARE(t.Model.PlayerCount(), 0);
     QVERIFY(t.TeamMode);
     QCOMPARE(t.Context.HostName, std::string("Ann"));
+    QCOMPARE(CurrentFormatName(t), std::string("Fast"));
     QCOMPARE(ToQt(t.Storage.FileName), QDir::toNativeSeparators(evening + QStringLiteral(".vkr")));
-    QVERIFY(QFile::exists(evening + QStringLiteral(".vkr")));
+    QVERIFY(ReadFile(evening + QStringLiteral(".vkr")) != QByteArray("old"));
     QMenu* recent = form.findChild<QMenu*>(QStringLiteral("RecentTourneysMenu"));
     QCOMPARE(recent->actions().value(0)->text(), QStringLiteral("evening.vkr"));
 
-    WhenModal<TNewTourneyForm>(
-        [](TNewTourneyForm* d) {
-          auto* list = Child<QListWidget>(d, "RecentList");
-          QCOMPARE(list->item(1)->text(), QStringLiteral("cup.vkr"));
-          list->setCurrentRow(1);
-          Child<QPushButton>(d, "RestoreButton")->click();
-        },
-        false);
+    WhenModal<TNewTourneyForm>([](TNewTourneyForm* d) {
+      auto* list = Child<QListWidget>(d, "RecentList");
+      QCOMPARE(list->item(1)->text(), QStringLiteral("cup.vkr"));
+      list->setCurrentRow(1);
+      Child<QPushButton>(d, "RestoreButton")->click();
+    });
     form.Action(QStringLiteral("New1"))->trigger();
     QVERIFY(ToQt(t.Storage.FileName).endsWith(QStringLiteral("cup.vkr")));
     QCOMPARE(t.Model.PlayerCount(), 1);
