@@ -116,6 +116,14 @@ TEST(Corrections, RefusedCorrectionsChangeNothing) {
          OpenReassign(h.T, Seat(Winners, 0, 0, 0), d);  // Anna now plays the final
          return ReassignPlayer(h.T, d, false, 51);
        }},
+      {"a table the dialog offered that has filled since", [](TEngineHost& h) {
+         TReassignDialog d;
+         OpenReassign(h.T, Seat(Winners, 1, 0, 0), d);
+         d.SameEnabled = true;
+         const int32_t full = h.T.Model.Table(Winners, 1, 1).Number;
+         d.SameRound = {std::to_string(full)};
+         return ReassignPlayer(h.T, d, false, full);
+       }},
   };
   for (const auto& [name, act] : cases) {
     SCOPED_TRACE(name);
