@@ -1,7 +1,8 @@
 // Player corrections: removal with compaction, both players quitting,
 // reassignment and disqualification, their undo and their refusals. The
 // corrections, corrections-single and removals scenario scripts pin who moves
-// where, and every question, notice and log line of it.
+// where, and every question, notice and log line of it; corrections-single
+// also that removals before closing erase the entries with nothing to undo.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -54,18 +55,6 @@ TEST(Corrections, BothQuitShrinksTheRoundsTheyWouldHaveReached) {
     EXPECT_EQ(Seats(h.T, OneLoss, 1), format == ElimSingle ? oneLoss : oneLoss - 1);  // single: no one-loss play
     EXPECT_EQ(CheckInvariants(h.T), "");
   }
-}
-
-TEST(Corrections, SignUpRemovalsEraseEntriesAndLeaveNothingToUndo) {
-  TEngineHost h(ElimDouble);
-  h.T.OnePlayerPerTable = false;
-  h.Add({"Anna", "Bert", "Cleo", "Dirk"});
-  ASSERT_TRUE(RemovePlayer(h.T, Seat(Winners, 0, 0, 1)));
-  ASSERT_TRUE(BothQuit(h.T, Seat(Winners, 0, 1, 0)));
-  ASSERT_EQ(h.T.Model.PlayerCount(), 1);
-  EXPECT_EQ(h.T.Model.Player(0).Name, "Anna");
-  EXPECT_FALSE(CanUndo(h.T));
-  EXPECT_EQ(CheckInvariants(h.T), "");
 }
 
 TEST(Corrections, UndoAndRedoCoverEachCorrection) {
