@@ -15,16 +15,7 @@ using S = std::vector<std::string>;
 
 int16_t SeatOf(const TTourney& t, int table, int seat) { return t.Model.Table(Winners, 0, table).Seat[seat]; }
 
-TEST(SignUp, TwoHundredFiftySixEntriesAtMost) {
-  TEngineHost h;
-  h.AddPlayers(256);
-  h.Mark();
-  h.Add({"Late"});
-  EXPECT_EQ(h.T.Model.PlayerCount(), 256);
-  EXPECT_EQ(h.Events(), (S{"warning: There is no more space in the bracket for more players."}));
-}
-
-TEST(SignUp, OnePerTableUntilEveryTableIsTaken) {
+TEST(SignUp, OnePerTableUntilEveryTableIsTakenAndTwoHundredFiftySixAtMost) {
   TEngineHost h;
   ASSERT_TRUE(h.T.OnePlayerPerTable);
   for (int i = 1; i <= 130; ++i) h.Add({"P" + std::to_string(i)});
@@ -33,6 +24,11 @@ TEST(SignUp, OnePerTableUntilEveryTableIsTaken) {
   EXPECT_FALSE(h.T.OnePlayerPerTable);
   EXPECT_EQ(SeatOf(h.T, 0, 1), 128);
   EXPECT_EQ(SeatOf(h.T, 1, 1), 129);
+  for (int i = 131; i <= 256; ++i) h.Add({"P" + std::to_string(i)});
+  h.Mark();
+  h.Add({"Late"});
+  EXPECT_EQ(h.T.Model.PlayerCount(), 256);
+  EXPECT_EQ(h.Events(), (S{"warning: There is no more space in the bracket for more players."}));
 }
 
 TEST(TeamSignUp, MembersAreCheckedForDuplicatesAndBans) {
