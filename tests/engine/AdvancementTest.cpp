@@ -1,7 +1,7 @@
 // Result entry and advancement: when the loser's next table is announced,
-// where an odd round's last entry sits, and how the next table is numbered.
-// The losers scenario script pins where winners and losers of each bracket
-// go and what they are told.
+// and how the next table is numbered. The losers scenario script pins where
+// winners and losers of each bracket go and what they are told; the demo
+// pins an odd round's bye table, its entry in seat 0.
 #include <gtest/gtest.h>
 
 #include "base/Text.h"
@@ -25,21 +25,6 @@ TEST(WinnersAdvancement, LosersStatusNeedsAutoPostLossALobbyWindowAndNoPreview) 
     const S posts = h.Posts();
     ASSERT_EQ(posts.size(), missing == 0 ? 2u : 1u);
     EXPECT_EQ(posts.back() == loser, missing == 0);
-  }
-}
-
-// Twelve entries: three winners of round 2 leave the semi-final's second
-// table a bye table; ten: five first-round losers leave one in one-loss round 2.
-TEST(ByeTables, AnOddRoundEndsInAByeTableWithSeatOneFree) {
-  for (const auto& [entries, bracket, round] : {std::tuple{12, Winners, 2}, std::tuple{10, OneLoss, 1}}) {
-    TEngineHost h(ElimDouble);
-    h.AddPlayers(entries);
-    h.Close();
-    for (int r = 0; r < round; ++r) h.PlayRound(Winners, r);
-    const TRound& x = h.T.Model.Round(bracket, round);
-    ASSERT_TRUE(x.HasByeTable) << entries;
-    EXPECT_TRUE(x.Tables[static_cast<size_t>(x.TableCount - 1)].SeatTaken(0));
-    EXPECT_FALSE(x.Tables[static_cast<size_t>(x.TableCount - 1)].SeatTaken(1));
   }
 }
 

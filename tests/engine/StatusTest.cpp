@@ -1,4 +1,5 @@
-// The announcement chosen for an entry's current spot.
+// The announcement chosen for an entry's current spot. The losers scenario
+// script pins the texts after a loss, both entries named once seated.
 #include <gtest/gtest.h>
 
 #include "support/TourneyHost.h"
@@ -35,22 +36,6 @@ TEST(PlayerStatus, ByeTableAsksFirst) {
       "declaring the bye first?";
   EXPECT_EQ(h.Events(), (S{question + " -> no", question + " -> yes"}));
   EXPECT_EQ(h.Posts(), (S{kBullets + " Ivan, Welcome to this Tournament. Please be seated at Table #58 by "}));
-}
-
-TEST(PlayerStatus, LossKeysAfterALoss) {
-  TEngineHost h(ElimDouble);
-  h.SignUpEight();
-  h.Win(Winners, 0, 0, 0);
-  h.Win(Winners, 0, 1, 0);
-  h.Mark();
-  PostPlayerStatus(h.T, h.Entry("Bert"), true);
-  PostPlayerStatus(h.T, h.Entry("Dirk"), true);
-  PostPlayerStatus(h.T, h.Entry("Emma"), true);
-  EXPECT_EQ(h.Posts(), (S{kBullets + " Bert and Dirk, you have another chance at Table #91 for Round 2 (Set match to "
-                                     "3 points, Time:30)",
-                          kBullets + " Dirk and Bert, you have another chance at Table #91 for Round 2 (Set match to "
-                                     "3 points, Time:30)",
-                          kBullets + " Emma, Welcome to this Tournament. Please be seated at Table #52 by "}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "support/TourneyHost.h"
 #include "engine/SignUp.h"
 #include "engine/Structure.h"
+#include "timing/MatchClock.h"
 
 namespace vkr::test {
 namespace {
@@ -112,31 +113,34 @@ TEST(RealBracketStructure, EveryEntryCountInEveryFormat) {
 // Eight entries: single has its semi-final in round 2; double its winners
 // final in round 3 and one-loss final in round 5; triple its one-loss final
 // in round 6 and two-loss final in round 7.
-TEST(RoundQueries, PointsRowsLabelsAndNames) {
+TEST(RoundQueries, PointsAndLimitRowsLabelsAndNames) {
   TEngineHost hosts[] = {TEngineHost(ElimSingle), TEngineHost(ElimDouble), TEngineHost(ElimTriple)};
   for (TEngineHost& h : hosts) SeatAndClose(h, 8);
+  // Row: the points row; LimitRow: the time limit the views use, which
+  // differs for a double's winners final and a triple's one-loss rounds.
   struct TCase {
-    int Format, Round, Bracket, Row;
+    int Format, Round, Bracket, Row, LimitRow;
     const char *Label, *Name;
   };
   const TCase cases[] = {
-      {ElimSingle, 0, Winners, 0, "1", "Round 1"},
-      {ElimSingle, 1, Winners, 13, "SF", "the SEMI-FINALS"},  // the semi-finals decide third place
-      {ElimSingle, 2, Winners, 14, "GF", "the FINALS"},
-      {ElimDouble, 2, Winners, 2, "WF", "the WINNER'S FINALS"},
-      {ElimDouble, 3, Winners, 14, "GF", "the FINALS"},
-      {ElimDouble, 2, OneLoss, 2, "3", "Round 3"},
-      {ElimDouble, 3, OneLoss, 3, "4", "Round 4"},
-      {ElimDouble, 4, OneLoss, 13, "SF", "the SEMI-FINALS"},
-      {ElimTriple, 4, OneLoss, 4, "QF", "the QUARTER FINALS"},
-      {ElimTriple, 5, OneLoss, 13, "SF", "the SEMI-FINALS"},
-      {ElimTriple, 6, TwoLoss, 6, "QF", "the QUARTER FINALS"},
-      {ElimTriple, 5, TwoLoss, 5, "6", "Round 6"},
+      {ElimSingle, 0, Winners, 0, 0, "1", "Round 1"},
+      {ElimSingle, 1, Winners, 13, 13, "SF", "the SEMI-FINALS"},  // the semi-finals decide third place
+      {ElimSingle, 2, Winners, 14, 14, "GF", "the FINALS"},
+      {ElimDouble, 2, Winners, 2, 13, "WF", "the WINNER'S FINALS"},
+      {ElimDouble, 3, Winners, 14, 14, "GF", "the FINALS"},
+      {ElimDouble, 2, OneLoss, 2, 2, "3", "Round 3"},
+      {ElimDouble, 3, OneLoss, 3, 3, "4", "Round 4"},
+      {ElimDouble, 4, OneLoss, 13, 13, "SF", "the SEMI-FINALS"},
+      {ElimTriple, 4, OneLoss, 4, 13, "QF", "the QUARTER FINALS"},
+      {ElimTriple, 5, OneLoss, 13, 5, "SF", "the SEMI-FINALS"},
+      {ElimTriple, 6, TwoLoss, 6, 6, "QF", "the QUARTER FINALS"},
+      {ElimTriple, 5, TwoLoss, 5, 5, "6", "Round 6"},
   };
   for (const TCase& c : cases) {
     SCOPED_TRACE(testing::Message() << "format " << c.Format << " bracket " << c.Bracket << " round " << c.Round);
     const TTourney& t = hosts[c.Format].T;
     EXPECT_EQ(PointsRow(t, c.Round, c.Bracket), c.Row);
+    EXPECT_EQ(ViewLimitRow(t, c.Bracket, c.Round), c.LimitRow);
     EXPECT_EQ(RoundLabel(t, c.Round, c.Bracket), c.Label);
     EXPECT_EQ(RoundName(t, c.Round, c.Bracket), c.Name);
   }

@@ -13,7 +13,7 @@
 
 namespace vkr::test {
 
-// Records every question, box and redraw; questions are answered from a
+// Records every question, box and posted line; questions are answered from a
 // queue, then with DefaultAnswer.
 class TFakeScreen : public TScreenPort {
  public:
@@ -21,7 +21,6 @@ class TFakeScreen : public TScreenPort {
   std::deque<bool> Answers;
   bool DefaultAnswer = true;
   std::vector<std::string> Posted;
-  int Redraws = 0;
   int PointsViews = 0;
 
   bool Confirm(const std::string& text, bool* dontAsk) override;
@@ -29,9 +28,9 @@ class TFakeScreen : public TScreenPort {
   void Warning(const std::string& text) override { Events.push_back("warning: " + text); }
   void Error(const std::string& text) override { Events.push_back("error: " + text); }
   void Information(const std::string& text) override { Events.push_back("info: " + text); }
-  void RedrawRound(int, int) override { ++Redraws; }
-  void RebuildTabs() override { ++Redraws; }
-  void RepaintTabs(int) override { ++Redraws; }
+  void RedrawRound(int, int) override {}
+  void RebuildTabs() override {}
+  void RepaintTabs(int) override {}
   void ShowTable(int, int, int) override {}
   void SetWinButton(int, int, int, int, bool) override {}
   void ControlsChanged() override {}

@@ -2,13 +2,16 @@
 // go for each format, arrangement and set of minimised panels, and how their
 // heights follow a resize; what a row shows: the colours of the name boxes in
 // their order of precedence, the bye table's dead seat, next tables, and the
-// round tabs' captions.
+// round tabs' captions. And the bracket pictures exported from the window.
+#include <QImage>
 #include <QtTest>
 
+#include "WindowSetup.h"
 #include "engine/Find.h"
 #include "engine/Tourney.h"
 #include "support/TourneyHost.h"
 #include "ui/BracketArrangement.h"
+#include "ui/BracketPictureExport.h"
 #include "ui/RowLook.h"
 
 using namespace vkr;
@@ -214,6 +217,38 @@ class BracketLayoutTest : public QObject {
     QCOMPARE(NextColumnCaption(tabs, 0), std::string("2 *"));
     QCOMPARE(NextColumnCaption(tabs, 3), std::string("GF"));
     QCOMPARE(NextColumnCaption(tabs, 4), std::string());
+  }
+
+  // File / "Export bracket picture...": each file type holds the whole
+  // bracket (every entry's name; a PNG that is a real picture, not a blank
+  // page). A failed export says which file and leaves an earlier one as it was.
+  void PicturesHoldEveryNameAndAFailedExportChangesNothing() {
+    QTemporaryDir dir;
+    TTarnwickForm form;
+    QVERIFY(form.OpenTourney(CopyTestFile(dir, "double9.vkr", "double9.vkr")));
+    const TTourney& t = form.Tourney();
+    for (const char* name : {"cup.svg", "cup.html"}) {
+      QString error;
+      QVERIFY2(ExportBracketPicture(t, dir.filePath(QString::fromLatin1(name)), &error), qPrintable(error));
+      const QString text = QString::fromUtf8(ReadFile(dir.filePath(QString::fromLatin1(name))));
+      for (int i = 0; i < t.Model.PlayerCount(); ++i)
+        QVERIFY2(text.contains(ToQt(t.Model.Player(i).Name).toHtmlEscaped()), name);
+    }
+    QString error;
+    QVERIFY2(ExportBracketPicture(t, dir.filePath(QStringLiteral("cup.PNG")), &error), qPrintable(error));
+    const QImage png(dir.filePath(QStringLiteral("cup.PNG")));
+    QVERIFY(png.width() > 1000 && png.height() > 300);
+    int dark = 0;
+    for (int y = 0; y < png.height(); y += 4)
+      for (int x = 0; x < png.width(); x += 4) dark += qGray(png.pixel(x, y)) < 128;
+    QVERIFY2(dark > 500, "the PNG is blank");
+
+    QVERIFY(!ExportBracketPicture(t, dir.filePath(QStringLiteral("no/such/folder/cup.svg")), &error));
+    QVERIFY(error.contains(QStringLiteral("cup.svg")));
+    const QString earlier = dir.filePath(QStringLiteral("cup.txt"));
+    WriteFile(earlier, "earlier");
+    QVERIFY(!ExportBracketPicture(t, earlier, &error));
+    QCOMPARE(ReadFile(earlier), QByteArray("earlier"));
   }
 };
 

@@ -1,17 +1,28 @@
 // A host's evening in the window: names typed and entered, sign-ups closed,
-// Win buttons pressed through a double elimination to the grand final, the
-// last result undone and redone.
+// the grand final's Win button pressed and its points mailed (the mailto:
+// link checked apart), the result undone and redone; team seats, the points
+// option, hidden matches and the match clock.
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QUrl>
 #include <QtTest>
 
 #include "DialogDriver.h"
 #include "WindowSetup.h"
-#include "engine/Structure.h"
+#include "engine/Results.h"
+#include "fakes/FakeMail.h"
+#include "fakes/FakePorts.h"
+#include "qt/QtMail.h"
 #include "storage/PointsGrid.h"
 #include "storage/uPointsSummary.h"
+#include "support/RandomPlay.h"
+#include "support/TournamentCompare.h"
+#include "timing/MatchClock.h"
 #include "ui/BracketRow.h"
 #include "ui/BracketView.h"
 #include "ui/PlayerPanel.h"
@@ -35,29 +46,10 @@ class EveningTest : public QObject {
     }
   }
 
-  // Presses seat 0's Win button at the first undecided table the views can
-  // show that has a match or a bye; false when there is none.
-  static bool PressNextWin(TTarnwickForm& form) {
-    TTourney& t = form.Tourney();
-    for (int b = 0; b <= t.ElimFormat; ++b) {
-      TBracketView* view = form.View(b);
-      for (int tab = 0; tab < view->Tabs()->count(); ++tab) {
-        const int round = tab + b;
-        for (int i = 0; i < t.Model.Round(b, round).TableCount; ++i) {
-          const TTable& table = t.Model.Table(b, round, i);
-          const TRound& r = t.Model.Round(b, round);
-          // A full table, or an entry alone at the round's bye table.
-          const bool bye = r.HasByeTable && i == r.TableCount - 1 && table.SeatTaken(0);
-          if (table.Result != 0 || !(bye || (table.SeatTaken(0) && table.SeatTaken(1)))) continue;
-          view->Tabs()->setCurrentIndex(tab);
-          TBracketRow* row = view->RowWidget(i);
-          if (row == nullptr || row->isHidden()) return false;
-          QTest::mouseClick(row->WinButton(0), Qt::LeftButton);
-          return true;
-        }
-      }
-    }
-    return false;
+  // Moves the clock on and lets the window's timer tick.
+  static void Play(TTarnwickForm& form, test::TFakeClock& clock, int seconds) {
+    clock.Current += seconds / 86400.0;
+    form.TimerTick();
   }
 
  private slots:
@@ -88,32 +80,30 @@ class EveningTest : public QObject {
     QCOMPARE(form.Tourney().Model.Player(1).Member2, std::string("Dee"));
   }
 
-  // The option doubles every total the points grid shows, and undoes it.
-  void DoublePlayerPointsDoublesEveryTotal() {
+  // The menu item reaches the count of the points the grid shows.
+  void DoublePlayerPointsDoublesTheTotals() {
     QTemporaryDir dir;
     TTarnwickForm form;
     QVERIFY(form.OpenTourney(CopyTestFile(dir, "double9.vkr", "cup.vkr")));
-    auto totals = [&form] {
-      QMap<QString, int> points;
-      for (const TPointsGridRow& row : PointsGridRows(form.Tourney()))
-        points[QString::fromStdString(row.Name)] = std::stoi(row.Points);
-      return points;
-    };
+    const auto top = [&form] { return std::stoi(PointsGridRows(form.Tourney()).at(0).Points); };
     QAction* item = form.Action(QStringLiteral("DoublePlayerPointsItem"));
-    QCOMPARE(item->isChecked(), form.Tourney().Format.DoublePlayerPoints);  // this file was saved with it on
-    if (item->isChecked()) item->trigger();
-    const QMap<QString, int> single = totals();
+    QVERIFY(item->isChecked());  // this file was saved with it on
     item->trigger();
-    QMap<QString, int> doubled;
-    for (auto p = single.begin(); p != single.end(); ++p) doubled[p.key()] = 2 * p.value();
-    QCOMPARE(totals(), doubled);
+    const int single = top();
+    QVERIFY(single > 0);
     item->trigger();
-    QCOMPARE(totals(), single);
+    QCOMPARE(top(), 2 * single);
   }
 
+  // Points are refused before the start. The core plays to the grand final,
+  // whose Win button the host presses: the points view opens and its E-mail
+  // button writes cup.txt and hands the edited text to the mail client.
+  // The hot-keys undo and redo that result exactly.
   void PlaysADoubleEliminationToTheGrandFinal() {
-    TTarnwickForm form;
-    form.show();
+    TCupWindow cup;
+    TTarnwickForm& form = cup.Form;
+    test::TFakeMail mail;
+    form.SetMail(&mail);
     TBoxAnswerer answerer(QMessageBox::Yes);
     form.Action(QStringLiteral("Double1"))->trigger();
     QCOMPARE(form.Tourney().ElimFormat, ElimDouble);
@@ -129,35 +119,78 @@ class EveningTest : public QObject {
     }
     shown.sort();
     QCOMPARE(shown, names);
+    const qsizetype boxes = answerer.Seen.size();
+    form.Action(QStringLiteral("EditSendPoints1"))->trigger();
+    QCOMPARE(answerer.Seen.size(), boxes + 1);
     form.Action(QStringLiteral("CloseSignupsItem"))->trigger();
     QVERIFY(form.Tourney().SignupsClosed);
     // The find panel with Undo and Redo takes the add-player panel's place.
     QVERIFY(form.PlayerPanel()->FindEdit()->isVisible());
 
     TTourney& t = form.Tourney();
-    // The grand final opens the points view ("Show points at end"); the host closes it.
-    WhenModal<TPointsSummaryForm>([](TPointsSummaryForm*) {}, false);
-    int presses = 0;
-    while (PressNextWin(form)) QVERIFY(++presses < 40);
-    const TTable& final = t.Model.Table(Winners, t.Model.GrandFinalRound(), 0);
-    QVERIFY(final.Decided());
-    // Eight entries, double elimination: seven winners matches, six one-loss
-    // matches, the one-loss bye of round 3 and the grand final.
-    QCOMPARE(presses, 15);
-    QCOMPARE(form.View(Winners)->Tabs()->tabText(form.View(Winners)->Tabs()->currentIndex()), QStringLiteral("GF"));
-    QVERIFY(form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
+    const int final = t.Model.GrandFinalRound();
+    for (int clicks = 0; clicks < 40; ++clicks) {
+      std::vector<TWinButton> seats = test::SeatsInPlay(t);
+      std::erase_if(seats, [final](const TWinButton& s) { return s.Bracket == Winners && s.Round == final; });
+      if (seats.empty()) break;
+      WinButtonClick(t, seats.front(), true);
+    }
+    QVERIFY(t.Model.Table(Winners, final, 0).SeatTaken(1));
+    const std::string before = test::FileBytes(t);
+    auto* tabs = form.View(Winners)->Tabs();
+    tabs->setCurrentIndex(tabs->count() - 1);
+    QCOMPARE(tabs->tabText(tabs->currentIndex()), QStringLiteral("GF"));
+    QString points;
+    WhenModal<TPointsSummaryForm>(
+        [&points](TPointsSummaryForm* view) {
+          points = view->Memo()->toPlainText();
+          view->Memo()->appendPlainText(QStringLiteral("Thanks \u2022 all"));
+          view->findChild<QPushButton*>(QStringLiteral("EmailButton"))->click();
+        },
+        false);
+    QTest::mouseClick(form.View(Winners)->RowWidget(0)->WinButton(0), Qt::LeftButton);
+    QVERIFY(t.Model.Table(Winners, final, 0).Decided());
+    const std::string after = test::FileBytes(t);
+    QVERIFY(points.contains(QStringLiteral("\nSTART POINTS\n")));
+    QCOMPARE(mail.Composed.size(), size_t{1});
+    const std::string& body = mail.Composed[0].Body;
+    QVERIFY(body.find("START POINTS\r\n") != std::string::npos);
+    QVERIFY(body.ends_with("Thanks \x95 all\r\n"));
+    QCOMPARE(ReadFile(cup.Dir.filePath(QStringLiteral("cup.txt"))).toStdString(), body);
 
-    // Undo takes the grand final back, redo enters it again.
-    QVERIFY(form.Action(QStringLiteral("UndoItem"))->isEnabled());
     // The hot-keys reach the window the host works in.
     form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QTest::keyClick(&form, Qt::Key_Backspace, Qt::AltModifier);
-    QVERIFY(!t.Model.Table(Winners, t.Model.GrandFinalRound(), 0).Decided());
+    QVERIFY(test::FileBytes(t) == before);
     QVERIFY(!form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
     QTest::keyClick(&form, Qt::Key_Backspace, Qt::AltModifier | Qt::ShiftModifier);
-    QVERIFY(t.Model.Table(Winners, t.Model.GrandFinalRound(), 0).Decided());
+    QVERIFY(test::FileBytes(t) == after);
     QVERIFY(form.View(Winners)->RowWidget(0)->WinButton(0)->isChecked());
+  }
+
+  // The mail client is handed the points as a mailto: link the desktop can open.
+  void MailtoUrlIsPercentEncodedUtf8() {
+    const struct {
+      const char* Subject;
+      const char* Body;
+      const char* Url;
+    } cases[] = {
+        {"Results for Fast Tournament at 8:30pm on 05 Dec 26", "a b\r\nc",
+         "mailto:?subject=Results%20for%20Fast%20Tournament%20at%208%3A30pm%20on%2005%20Dec%2026&body=a%20b%0D%0Ac"},
+        // Characters that would end or split a query part, and Windows-1252 text.
+        {"x&y=z?#", "100% + \x95 caf\xE9", "mailto:?subject=x%26y%3Dz%3F%23&body=100%25%20%2B%20%E2%80%A2%20caf%C3%A9"},
+        {"", "", "mailto:?subject=&body="},
+    };
+    for (const auto& c : cases) {
+      const QByteArray url = MailtoUrl(TMailMessage{c.Subject, c.Body});
+      QCOMPARE(url, QByteArray(c.Url));
+      // What the desktop is handed is that text, and it reads back as entered.
+      const QUrl parsed = QUrl::fromEncoded(url, QUrl::StrictMode);
+      QVERIFY(parsed.isValid());
+      QCOMPARE(parsed.toEncoded(), url);
+      QCOMPARE(FromQt(QUrl::fromPercentEncoding(url.mid(url.indexOf("&body=") + 6))), std::string(c.Body));
+    }
   }
 
   // A completed match's row closes up while they are hidden; releasing its
@@ -177,6 +210,60 @@ class EveningTest : public QObject {
     QTest::mouseClick(row->WinButton(1), Qt::LeftButton);
     QCOMPARE(form.Tourney().Model.Table(Winners, 0, 0).Result, 0);
     QVERIFY(!row->WinButton(1)->isChecked());
+  }
+
+  // The match clock, driven by a clock the test moves: time labels right
+  // after a redraw, their "Started at" hint, the reminders the tick gives,
+  // time left, and an overrunning match's flashing row and overdue line.
+  void TheTickRemindsCountsDownAndFlagsOverruns() {
+    TTarnwickForm form;
+    test::TFakeClock clock;
+    TTourney& t = form.Tourney();
+    t.Ports.Clock = &clock;
+    CloseWithEight(form);
+    t.Context.TimeLimits.fill(30);
+    t.Timing.RemindAt15 = t.Timing.RemindAt10 = true;
+    // One match runs; the others have not started.
+    for (int i = 1; i < 4; ++i) t.Model.SetStartTime(TTableRef::Of(Winners, 0, i), 0);
+    const TTableRef table = TTableRef::Of(Winners, 0, 0);
+    t.Model.SetStartTime(table, clock.Current);
+    TBracketRow* row = form.View(Winners)->RowWidget(0);
+    // A redraw shows the new match's time at once, without waiting for a tick.
+    form.View(Winners)->Redraw();
+    QCOMPARE(row->Time().Text, std::string("0:00"));
+    QCOMPARE(row->TimeHint(), QString::fromStdString(TimeLabelHint(t, t.Model.Table(table))));
+    QVERIFY(row->TimeHint().startsWith(QStringLiteral("Started at ")));
+
+    // Which reminder a box gives is the core's; here each comes once, at its tick.
+    const struct {
+      int Played;  // seconds since the start
+      int Boxes;
+    } steps[] = {{14 * 60, 0}, {15 * 60 + 30, 1}, {15 * 60 + 50, 0},
+                 {20 * 60 + 10, 1}, {25 * 60 + 10, 0}};  // the 5-minute reminder is off
+    int played = 0;
+    for (const auto& step : steps) {
+      TBoxAnswerer ok;
+      Play(form, clock, step.Played - played);
+      played = step.Played;
+      QCOMPARE(ok.Seen.size(), step.Boxes);
+    }
+
+    // Time left in the winners view: 4 minutes 50 seconds show the started minute.
+    form.Action(QStringLiteral("DisplayMatchTimeRemainingItem"))->trigger();
+    QCOMPARE(row->Time().Text, std::string("0:05"));
+    form.Action(QStringLiteral("DisplayMatchTimeRemainingItem"))->trigger();
+    QCOMPARE(row->Time().Text, std::string("0:25"));
+
+    // Over the limit the row flashes on odd seconds and the match is overdue.
+    auto* overdue = form.findChild<QTreeWidget*>(QStringLiteral("OverdueTablesList"));
+    QCOMPARE(overdue->topLevelItemCount(), 0);
+    Play(form, clock, 30 * 60 + 1 - played);
+    QVERIFY(row->Time().Flash);
+    QCOMPARE(overdue->topLevelItemCount(), 1);
+    QCOMPARE(overdue->topLevelItem(0)->text(0), QString::number(t.Model.Table(table).Number));
+    QCOMPARE(overdue->topLevelItem(0)->text(2), QStringLiteral("0:30"));
+    Play(form, clock, 1);
+    QVERIFY(!row->Time().Flash);
   }
 };
 

@@ -32,11 +32,13 @@ using namespace vkr;
 namespace {
 
 const char* const kStore = "files/Tourney Formats.ini";
+const char* const kFormats =
+    "[Fast]\r\nHost name=Hal\r\nStart time=8:30pm\r\nElim=2\r\nBoot time=3\r\n\r\n[Slow]\r\nWelcome=x\r\n";
 
 struct TStoreHost : test::TEngineHost {
   TStoreHost() {
     T.FilesFolder = "files/";
-    Files.Files[kStore] = "[Fast]\r\nHost name=Hal\r\nStart time=8:30pm\r\nElim=2\r\nBoot time=3\r\n\r\n[Slow]\r\nWelcome=x\r\n";
+    Files.Files[kStore] = kFormats;
     RebuildFormatMenu(T, "Fast");
   }
   // The lines of a stored format as the store holds them now; null when missing.
@@ -53,10 +55,15 @@ class FormatDialogsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Buttons follow the selection; delete and edit (which renames the current
-  // format) reach the store on OK. Copying is done from the window below.
-  void TheManagerDeletesAndEditsIntoTheStore() {
-    TStoreHost h;
+  // From the window: buttons follow the selection; delete, edit (which
+  // renames the current format) and copy reach the store on OK, and the
+  // format menu follows.
+  void TheManagerEditsTheStoreAndTheFormatMenuFollows() {
+    TCupWindow cup;
+    TTarnwickForm& form = cup.Form;
+    const std::string file = FolderName(cup.Dir) + "Tourney Formats.ini";
+    WriteFile(ToQt(file), kFormats);
+    RebuildFormatMenu(form.Tourney(), "Fast");
     WhenModal<TFormatEditForm>([](TFormatEditForm* editor) {
       Child<QLineEdit>(editor, "NameEdit")->setText(QStringLiteral("Faster"));
       QLineEdit* host = Child<QLineEdit>(editor, "HostNameEdit");
@@ -77,12 +84,21 @@ class FormatDialogsTest : public QObject {
       select({1});
       Child<QPushButton>(manager, "EditButton")->click();
       QCOMPARE(list->item(1)->text(), QStringLiteral("Faster"));
+      select({0});
+      Child<QPushButton>(manager, "CopyButton")->click();
     });
-    ShowFormatManager(nullptr, h.T);
-    QVERIFY(h.Section("Slow") == nullptr);
-    QCOMPARE(CurrentFormatName(h.T), std::string("Faster"));
-    QCOMPARE(FormatKeyValue(*h.Section("Faster"), "Host name"), std::string());
-    QCOMPARE(FormatKeyValue(*h.Section("Faster"), "Boot time"), std::string("3"));
+    form.Action(QStringLiteral("Editformat1"))->trigger();
+    TMessageFile store(*form.Tourney().Ports.Files, file);
+    QVERIFY(store.Load());
+    QVERIFY(store.FindSection("Slow") == nullptr);
+    QVERIFY(store.FindSection("Copy of Default") != nullptr);
+    QCOMPARE(CurrentFormatName(form.Tourney()), std::string("Faster"));
+    QCOMPARE(FormatKeyValue(*store.FindSection("Faster"), "Host name"), std::string());
+    QCOMPARE(FormatKeyValue(*store.FindSection("Faster"), "Boot time"), std::string("3"));
+    QStringList captions;
+    for (QAction* a : form.findChild<QMenu*>(QStringLiteral("FormatMenu"))->actions()) captions << a->text();
+    QVERIFY2(captions.contains(QStringLiteral("Copy of Default")), qPrintable(captions.join(',')));
+    QVERIFY2(!captions.contains(QStringLiteral("Slow")), qPrintable(captions.join(',')));
   }
 
   // Each field writes its key and the sample follows; "Other..." match
@@ -173,22 +189,6 @@ class FormatDialogsTest : public QObject {
     Answered(QMessageBox::Yes, accept);
     QCOMPARE(form.result(), int(QDialog::Accepted));
     QCOMPARE(form.Draft().Choice.FormatName, std::string("Fast"));
-  }
-
-  void TheWindowsFormatMenuFollowsTheManager() {
-    TCupWindow cup;
-    TTarnwickForm& form = cup.Form;
-    WhenModal<TFormatManagerForm>([](TFormatManagerForm* m) {
-      auto* list = Child<QListWidget>(m, "FormatList");
-      list->clearSelection();
-      list->item(0)->setSelected(true);
-      Child<QPushButton>(m, "CopyButton")->click();
-    });
-    form.Action(QStringLiteral("Editformat1"))->trigger();
-    QStringList captions;
-    for (QAction* a : form.findChild<QMenu*>(QStringLiteral("FormatMenu"))->actions()) captions << a->text();
-    QVERIFY2(captions.contains(QStringLiteral("Copy of Default")), qPrintable(captions.join(',')));
-    QVERIFY(QFile::exists(cup.Dir.filePath(QStringLiteral("Tourney Formats.ini"))));
   }
 
   // File/New: the old entries go, the new file is written and heads the

@@ -17,7 +17,6 @@
 #include "messages/MacroControls.h"
 #include "messages/uMacroEditor.h"
 #include "messages/uMacroManager.h"
-#include "posix/PosixFileSystem.h"
 #include "ui/TarnwickForm.h"
 
 namespace {
@@ -70,62 +69,52 @@ class MacroDialogsTest : public QObject {
     QVERIFY(editor.Edit().HotKey.empty() && !editor.Edit().ShowInToolbar);
   }
 
-  void TheManagerEditsACopyAndOkWritesTheFile() {
+  // From the Macro menu the manager edits a copy of the current file: Cancel
+  // writes nothing, OK writes it and the window's macro controls follow.
+  void TheMacroMenuEditsACopyOfTheFileAndRebuildsTheControls() {
     QTemporaryDir dir;
-    vkr::TPosixFileSystem files;
-    vkr::TTourney t;
-    t.Ports.Files = &files;
+    vkr::TTarnwickForm form;
+    vkr::TTourney& t = form.Tourney();
+    t.FilesFolder = dir.path().toStdString() + "/";
     const std::string file = dir.filePath(QStringLiteral("Macros.vkm")).toStdString();
     {
       vkr::TMacroSet seed;
       seed.Add(Macro("Rules", "Be nice", "", "Rules"));
-      QVERIFY(seed.Save(files, file));
+      QVERIFY(seed.Save(*t.Ports.Files, file));
     }
-    vkr::TMacroManagerForm manager(t, file);
-    WhenModal<vkr::TMacroEditForm>([](vkr::TMacroEditForm* editor) {
-      Fill(editor, QStringLiteral("Bye"), QStringLiteral("See you"), true);
-    });
-    manager.AddClick();
-    manager.List()->setCurrentRow(0);
-    manager.CopyClick();
-    manager.SortClick();
-    QStringList shown;
-    for (int i = 0; i < manager.List()->count(); ++i) shown << manager.List()->item(i)->text();
-    QCOMPARE(shown, (QStringList{QStringLiteral("Bye"), QStringLiteral("Copy of Rules"), QStringLiteral("Rules")}));
-    manager.List()->setCurrentRow(2);
-    manager.DeleteClick();
-    manager.reject();
-    vkr::TMacroSet unchanged;
-    unchanged.Load(files, file);
-    QCOMPARE(unchanged.Macros.size(), size_t{1});  // Cancel writes nothing
-    manager.accept();
-    vkr::TMacroSet saved;
-    saved.Load(files, file);
-    QCOMPARE(saved.Macros.size(), size_t{2});
-    QCOMPARE(saved.Toolbar, std::vector<std::string>{"Bye=Bye"});  // the deleted macro's button is gone
-  }
-
-  void TheMacroMenuEditsTheCurrentFileAndRebuildsTheControls() {
-    QTemporaryDir dir;
-    vkr::TTarnwickForm form;
-    form.Tourney().FilesFolder = dir.path().toStdString() + "/";
     QAction* edit = form.Action(QStringLiteral("Editmacros1"));
     QVERIFY(edit->isEnabled());
-    WhenModal<vkr::TMacroManagerForm>([](vkr::TMacroManagerForm* manager) {
-      WhenModal<vkr::TMacroEditForm>([](vkr::TMacroEditForm* editor) {
-        Fill(editor, QStringLiteral("Rules"), QStringLiteral("Be nice"), true);
-        editor->HotKeyField()->setKeySequence(QKeySequence(Qt::CTRL | Qt::Key_F7));
-      });
-      manager->AddClick();
-    });
-    edit->trigger();
-    QVERIFY(QFile::exists(dir.filePath(QStringLiteral("Macros.vkm"))));
+    vkr::TMacroSet saved;
+    for (const bool accept : {false, true}) {
+      const auto act = [](vkr::TMacroManagerForm* manager) {
+        WhenModal<vkr::TMacroEditForm>([](vkr::TMacroEditForm* editor) {
+          Fill(editor, QStringLiteral("Bye"), QStringLiteral("See you"), true);
+          editor->HotKeyField()->setKeySequence(QKeySequence(Qt::CTRL | Qt::Key_F7));
+        });
+        manager->AddClick();
+        manager->List()->setCurrentRow(0);
+        manager->CopyClick();
+        manager->SortClick();
+        QStringList shown;
+        for (int i = 0; i < manager->List()->count(); ++i) shown << manager->List()->item(i)->text();
+        QCOMPARE(shown, (QStringList{QStringLiteral("Bye"), QStringLiteral("Copy of Rules"), QStringLiteral("Rules")}));
+        manager->List()->setCurrentRow(2);
+        manager->DeleteClick();
+      };
+      WhenModal<vkr::TMacroManagerForm>(act, accept);
+      edit->trigger();
+      saved.Load(*t.Ports.Files, file);
+      QCOMPARE(saved.Macros.size(), size_t{accept ? 2U : 1U});
+    }
+    QCOMPARE(saved.Toolbar, std::vector<std::string>{"Bye=Bye"});  // the deleted macro's button is gone
     auto* bar = form.findChild<QToolBar*>(QStringLiteral("CustomMacroToolbar"));
     QCOMPARE(bar->actions().size(), 1);
-    QCOMPARE(bar->actions().at(0)->text(), QStringLiteral("Rules"));
-    QAction* entry = form.findChild<QAction*>(QStringLiteral("MacroEntry"));
-    QVERIFY(entry != nullptr);
-    QCOMPARE(entry->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F7));
+    QCOMPARE(bar->actions().at(0)->text(), QStringLiteral("Bye"));
+    QStringList entries;
+    for (QAction* entry : form.findChildren<QAction*>(QStringLiteral("MacroEntry")))
+      entries << entry->text() + QLatin1Char(' ') + entry->shortcut().toString();
+    entries.sort();
+    QCOMPARE(entries, (QStringList{QStringLiteral("Bye Ctrl+F7"), QStringLiteral("Copy of Rules ")}));
   }
 
   void RecentFilesAreOfferedByNameAndOpenTheirFile() {

@@ -66,18 +66,6 @@ TEST(MatchClock, AFinishedMatchsHintNamesItsStart) {
   EXPECT_EQ(TimeLabelHint(h.T, h.T.Model.Table(Winners, 0, 0)), "Started at " + h.Clock.ShortTime(h.Start));
 }
 
-TEST(MatchClock, ViewLimitRowsDifferFromPointsRows) {
-  TEngineHost h(ElimTriple);
-  h.AddPlayers(16);
-  h.Close();
-  const TModel& m = h.T.Model;
-  EXPECT_EQ(ViewLimitRow(h.T, Winners, m.GrandFinalRound()), 14);
-  EXPECT_EQ(ViewLimitRow(h.T, Winners, m.WinnersFinalRound()), 13);
-  EXPECT_EQ(ViewLimitRow(h.T, OneLoss, m.OneLossFinalRound()), 13);
-  EXPECT_EQ(ViewLimitRow(h.T, Winners, 1), 1);
-  EXPECT_EQ(ViewLimitRow(h.T, TwoLoss, m.TwoLossFinalRound()), m.TwoLossFinalRound());
-}
-
 // Reminders are due within the minute before each mark and come once.
 TEST(Reminders, FifteenTenAndFiveMinutesBeforeTheLimit) {
   struct {

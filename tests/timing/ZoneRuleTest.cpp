@@ -9,10 +9,18 @@ namespace {
 
 TDateTime Utc(int y, int mo, int d, int h, int mi = 0) { return EncodeDateTime(y, mo, d, h, mi, 0); }
 
-TEST(ZoneRule, ChangesOfNorthernAndSouthernZones) {
+// Northern and southern changes, "week 5" as the month's last such weekday,
+// and nonsense rules, which mean standard time all year.
+TEST(ZoneRule, StatesAroundEachChange) {
   const TZoneRule eastern{300, -60, TZoneChange{11, 0, 1, 2, 0}, TZoneChange{3, 0, 2, 2, 0}};
   const TZoneRule sydney{-600, -60, TZoneChange{4, 0, 1, 3, 0}, TZoneChange{10, 0, 1, 2, 0}};
   const TZoneRule india{-330, -60, TZoneChange{}, TZoneChange{}};
+  // Last Sunday of March 2026 is the 29th (five Sundays); of February 2026 the 22nd (four).
+  const TZoneRule march{0, -60, TZoneChange{10, 0, 5, 2, 0}, TZoneChange{3, 0, 5, 1, 0}};
+  const TZoneRule february{0, -60, TZoneChange{10, 0, 5, 2, 0}, TZoneChange{2, 0, 5, 0, 0}};
+  const TZoneRule badMonth{300, -60, TZoneChange{13, 0, 1, 2, 0}, TZoneChange{3, 0, 2, 2, 0}};
+  const TZoneRule badWeekday{300, -60, TZoneChange{11, 9, 1, 2, 0}, TZoneChange{3, 0, 2, 2, 0}};
+  const TZoneRule badWeekAndHour{300, -60, TZoneChange{11, 0, 0, 2, 0}, TZoneChange{3, 0, 2, 25, 0}};
   struct {
     const TZoneRule* rule;
     TDateTime utc;
@@ -33,6 +41,13 @@ TEST(ZoneRule, ChangesOfNorthernAndSouthernZones) {
       {&sydney, Utc(2026, 4, 4, 16), 600, false},
       {&sydney, Utc(2026, 10, 3, 16), 660, true},
       {&india, Utc(2026, 7, 15, 12), 330, false},
+      {&march, Utc(2026, 3, 29, 0, 59), 0, false},
+      {&march, Utc(2026, 3, 29, 1), 60, true},
+      {&february, Utc(2026, 2, 21, 23), 0, false},
+      {&february, Utc(2026, 2, 22, 0), 60, true},
+      {&badMonth, Utc(2026, 7, 1, 12), -300, false},
+      {&badWeekday, Utc(2026, 7, 1, 12), -300, false},
+      {&badWeekAndHour, Utc(2026, 7, 1, 12), -300, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(FormatDateTime("yyyy-mm-dd hh:nn", c.utc));
@@ -40,23 +55,6 @@ TEST(ZoneRule, ChangesOfNorthernAndSouthernZones) {
     EXPECT_EQ(s.UtcOffset, c.offset);
     EXPECT_EQ(s.IsDaylight, c.daylight);
   }
-}
-
-TEST(ZoneRule, WeekFiveIsTheLastSuchWeekday) {
-  // Last Sunday of March 2026 is the 29th (five Sundays); of February 2026 the 22nd (four).
-  const TZoneRule march{0, -60, TZoneChange{10, 0, 5, 2, 0}, TZoneChange{3, 0, 5, 1, 0}};
-  EXPECT_FALSE(ZoneStateByRule(march, Utc(2026, 3, 29, 0, 59)).IsDaylight);
-  EXPECT_TRUE(ZoneStateByRule(march, Utc(2026, 3, 29, 1)).IsDaylight);
-  const TZoneRule february{0, -60, TZoneChange{10, 0, 5, 2, 0}, TZoneChange{2, 0, 5, 0, 0}};
-  EXPECT_FALSE(ZoneStateByRule(february, Utc(2026, 2, 21, 23)).IsDaylight);
-  EXPECT_TRUE(ZoneStateByRule(february, Utc(2026, 2, 22, 0)).IsDaylight);
-}
-
-TEST(ZoneRule, NonsenseRulesMeanStandardTime) {
-  const TZoneRule bad[] = {{300, -60, TZoneChange{13, 0, 1, 2, 0}, TZoneChange{3, 0, 2, 2, 0}},
-                           {300, -60, TZoneChange{11, 9, 1, 2, 0}, TZoneChange{3, 0, 2, 2, 0}},
-                           {300, -60, TZoneChange{11, 0, 0, 2, 0}, TZoneChange{3, 0, 2, 25, 0}}};
-  for (const TZoneRule& rule : bad) EXPECT_EQ(ZoneStateByRule(rule, Utc(2026, 7, 1, 12)).UtcOffset, -300);
 }
 
 TEST(BuiltInTimeZones, WindowsKeysNamesAndTheLocalZone) {
