@@ -1,7 +1,6 @@
 #include "support/RandomBoots.h"
 
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 #include "base/Text.h"
@@ -23,23 +22,25 @@ std::string TRandomBoots::Act(TTourney& t) {
 }
 
 std::string TRandomBoots::PressBootButton(TTourney& t) {
-  const std::optional<TWinButton> s = RandomSeatInPlay(t, FRandom);
-  if (!s) return {};
-  const TTableRef table = TTableRef::Of(s->Bracket, s->Round, s->TableIndex);
-  FBoots += t.Model.Player(t.Model.Table(table).Seat[static_cast<size_t>(s->Seat)]).BootStart == 0;
-  BootButtonClick(t, table, s->Seat);
-  return Sprintf("boot button %d/%d/%d seat %d", s->Bracket, s->Round, s->TableIndex, s->Seat);
+  const std::vector<TWinButton> seats = SeatsInPlay(t);
+  if (seats.empty()) return {};
+  const TWinButton& s = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
+  const TTableRef table = TTableRef::Of(s.Bracket, s.Round, s.TableIndex);
+  FBoots += t.Model.Player(t.Model.Table(table).Seat[static_cast<size_t>(s.Seat)]).BootStart == 0;
+  BootButtonClick(t, table, s.Seat);
+  return Sprintf("boot button %d/%d/%d seat %d", s.Bracket, s.Round, s.TableIndex, s.Seat);
 }
 
 std::string TRandomBoots::UseBootMenu(TTourney& t) {
   static constexpr bool (*kItems[])(TTourney&, TTableRef, int) = {
       ClearBootCountItemClick, SilentCancelBootTimingItemClick, CancelBootedStateItemClick,
       IncrementBootCountItemClick, DecrementBootCountItemClick};
-  const std::optional<TWinButton> s = RandomSeatInPlay(t, FRandom);
-  if (!s) return {};
+  const std::vector<TWinButton> seats = SeatsInPlay(t);
+  if (seats.empty()) return {};
+  const TWinButton& s = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
   const int item = FRandom.Below(5);
-  kItems[item](t, TTableRef::Of(s->Bracket, s->Round, s->TableIndex), s->Seat);
-  return Sprintf("boot menu item %d at %d/%d/%d seat %d", item, s->Bracket, s->Round, s->TableIndex, s->Seat);
+  kItems[item](t, TTableRef::Of(s.Bracket, s.Round, s.TableIndex), s.Seat);
+  return Sprintf("boot menu item %d at %d/%d/%d seat %d", item, s.Bracket, s.Round, s.TableIndex, s.Seat);
 }
 
 // Up to ten minutes on, then one tick: boots run out along the way.

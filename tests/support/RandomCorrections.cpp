@@ -2,7 +2,6 @@
 // both players quitting, reassignments and disqualifications.
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <vector>
 
 #include "engine/Corrections.h"
@@ -73,9 +72,9 @@ bool TRandomTournament::ChooseStrandedBye(TClick& click) {
 }
 
 bool TRandomTournament::ChoosePlayerCorrection(TClick& click) {
-  const std::optional<TWinButton> seat = RandomSeatInPlay(FT, FRandom);
-  if (!seat) return false;
-  click.Button = *seat;
+  const std::vector<TWinButton> seats = SeatsInPlay(FT);
+  if (seats.empty()) return false;
+  click.Button = seats[static_cast<size_t>(FRandom.Below(static_cast<int>(seats.size())))];
   static constexpr TClickKind kKinds[] = {TClickKind::Remove, TClickKind::BothQuit, TClickKind::Reassign,
                                           TClickKind::Reassign, TClickKind::Disqualify};
   click.Kind = kKinds[FRandom.Below(5)];

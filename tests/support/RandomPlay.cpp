@@ -124,15 +124,14 @@ void TRandomTournament::Perform(const TClick& click) {
   }
 }
 
-std::optional<TWinButton> RandomSeatInPlay(const TTourney& t, TRandom& random) {
+std::vector<TWinButton> SeatsInPlay(const TTourney& t) {
   std::vector<TWinButton> seats;
   ForEachTabTable(t, [&](const TTable& table, int b, int r, int i, bool) {
     for (int s = 0; s < 2; ++s) {
       if (table.Result == 0 && table.SeatTaken(s)) seats.push_back(TWinButton{b, r, i, s});
     }
   });
-  if (seats.empty()) return std::nullopt;
-  return seats[static_cast<size_t>(random.Below(static_cast<int>(seats.size())))];
+  return seats;
 }
 
 std::string CheckInvariants(const TTourney& t) {

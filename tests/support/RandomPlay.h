@@ -2,7 +2,6 @@
 // Plays whole tournaments with random results through the same operations
 // the host's clicks call: sign-up, closing, Win buttons, releases, undo, redo.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -90,9 +89,8 @@ class TRandomTournament {
   std::vector<int> FRemoved;
 };
 
-// One occupied seat of an undecided table on the tabs the host can click,
-// drawn at random; none when there is no such seat.
-std::optional<TWinButton> RandomSeatInPlay(const TTourney& t, TRandom& random);
+// Occupied seats of undecided tables on the tabs the host can click.
+std::vector<TWinButton> SeatsInPlay(const TTourney& t);
 // The grand final, and in triple elimination the one-loss bracket's last
 // table: reached from later rounds of the other brackets, so they are played last.
 bool ReachedLater(const TTourney& t, int bracket, int round);
