@@ -113,7 +113,7 @@ bool GiveSecondRoundBye(TTourney& t, const TDecided& d, bool& byeGiven) {
     m.SetResult(ref, 1);
     WriteLogLine(t, Sprintf("    -> Winner assigned to table %d (2nd round bye)", table.Number));
     t.Context.PlayerName = m.Player(d.Winner).Name;
-    t.Context.Row = PointsRow(t, 0, Winners);
+    t.Context.Row = PointsRow(t, 1, Winners);  // the bye is for round 2, not the round just won
     if (!d.Silent) Announce(t, t.Messages[MsgBye], true);
     UpdateWinnersRound(t, 1);
     byeGiven = true;

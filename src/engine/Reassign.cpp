@@ -73,12 +73,16 @@ bool ReassignPlayer(TTourney& t, const TReassignDialog& d, bool nextRound, int32
   }
   if (!CheckLobbyTableNumber(t, table)) return false;
   const int round = d.Round + (nextRound ? 1 : 0);
-  if (!Offered(nextRound ? d.NextRound : d.SameRound, table)) {
+  const auto notFree = [&] {
     return Refuse(t, Sprintf("\"%s\" cannot be placed at table %d: it is not a table of %s with a free seat.",
                              name.c_str(), table, RoundName(t, round, d.Bracket).c_str()));
-  }
+  };
+  if (!Offered(nextRound ? d.NextRound : d.SameRound, table)) return notFree();
   const TTableRef current = TTableRef::Of(d.Bracket, d.Round, d.TableIndex);
   if (!nextRound && m.Table(current).Number == table) return false;  // it stays where it is
+  // A list drawn before the round changed may offer a table that has filled
+  // since; nothing moves then, so nothing may be recorded as done.
+  if (!nextRound && TableWithNumber(t, d.Bracket, round, table) < 0) return notFree();
 
   TakeUndoSnapshot(t);
   int k = d.Slot;

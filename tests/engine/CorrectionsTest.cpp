@@ -1,7 +1,8 @@
 // Player corrections: removal with compaction, both players quitting,
 // reassignment and disqualification, their undo and their refusals. The
 // corrections, corrections-single and removals scenario scripts pin who moves
-// where, and every question, notice and log line of it.
+// where, and every question, notice and log line of it; corrections-single
+// also that removals before closing erase the entries with nothing to undo.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -30,13 +31,13 @@ int Seats(const TTourney& t, int bracket, int round) {
   return 2 * r.TableCount - (r.HasByeTable ? 1 : 0);
 }
 
-// The removals scenario script pins who moves where; the clocks and the
-// removed entry's earlier tables are checked here.
+// The removals scenario script pins who moves where and that the refilled
+// table plays; the table left and the removed entry's earlier tables are
+// checked here.
 TEST(Corrections, RemovalStopsTheTableLeftAndKeepsEarlierTables) {
   TEngineHost h(ElimDouble);
   AfterFirstRound(h);
   ASSERT_TRUE(RemovePlayer(h.T, Seat(Winners, 1, 0, 1)));  // Cleo; Gina moves from table 92 to 90
-  EXPECT_GT(h.T.Model.Table(Winners, 1, 0).StartTime, 0) << "the refilled table runs";
   EXPECT_EQ(h.T.Model.Table(Winners, 1, 1).StartTime, 0) << "nobody plays at the table Gina left";
   EXPECT_FALSE(h.T.Model.Player(h.Entry("Cleo")).Tables[1].IsSet());
   EXPECT_TRUE(h.T.Model.Player(h.Entry("Cleo")).Tables[0].IsSet()) << "a removed entry keeps its earlier tables";
@@ -54,18 +55,6 @@ TEST(Corrections, BothQuitShrinksTheRoundsTheyWouldHaveReached) {
     EXPECT_EQ(Seats(h.T, OneLoss, 1), format == ElimSingle ? oneLoss : oneLoss - 1);  // single: no one-loss play
     EXPECT_EQ(CheckInvariants(h.T), "");
   }
-}
-
-TEST(Corrections, SignUpRemovalsEraseEntriesAndLeaveNothingToUndo) {
-  TEngineHost h(ElimDouble);
-  h.T.OnePlayerPerTable = false;
-  h.Add({"Anna", "Bert", "Cleo", "Dirk"});
-  ASSERT_TRUE(RemovePlayer(h.T, Seat(Winners, 0, 0, 1)));
-  ASSERT_TRUE(BothQuit(h.T, Seat(Winners, 0, 1, 0)));
-  ASSERT_EQ(h.T.Model.PlayerCount(), 1);
-  EXPECT_EQ(h.T.Model.Player(0).Name, "Anna");
-  EXPECT_FALSE(CanUndo(h.T));
-  EXPECT_EQ(CheckInvariants(h.T), "");
 }
 
 TEST(Corrections, UndoAndRedoCoverEachCorrection) {
@@ -115,6 +104,14 @@ TEST(Corrections, RefusedCorrectionsChangeNothing) {
          TReassignDialog d;
          OpenReassign(h.T, Seat(Winners, 0, 0, 0), d);  // Anna now plays the final
          return ReassignPlayer(h.T, d, false, 51);
+       }},
+      {"a table the dialog offered that has filled since", [](TEngineHost& h) {
+         TReassignDialog d;
+         OpenReassign(h.T, Seat(Winners, 1, 0, 0), d);
+         d.SameEnabled = true;
+         const int32_t full = h.T.Model.Table(Winners, 1, 1).Number;
+         d.SameRound = {std::to_string(full)};
+         return ReassignPlayer(h.T, d, false, full);
        }},
   };
   for (const auto& [name, act] : cases) {

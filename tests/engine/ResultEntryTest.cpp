@@ -1,9 +1,10 @@
 // The checks before a result is recorded (forced byes, round-2 byes, booted
 // and disqualified winners) and taking results back. The first-results,
-// round-two-byes, boots-on-result and results-taken-back scenario scripts pin
-// how results before closing start and close, how the round-2 byes are
-// given, what a result does to boots, and where released and re-entered
-// results seat the entries.
+// round-two-byes, forced-byes, boots-on-result and results-taken-back
+// scenario scripts pin how results before closing start and close, how the
+// round-2 byes are given, how a forced bye reshapes a later round, what a
+// result does to boots, and where released and re-entered results seat the
+// entries.
 #include <gtest/gtest.h>
 
 #include "support/TourneyHost.h"
@@ -69,24 +70,6 @@ TEST(WinnerChecks, ANoChangesNothingAYesRecordsTheWinAndUndoRestoresTheMark) {
     EXPECT_FALSE(anna.Disqualified || anna.BootedTooLong);
     UndoClick(h.T);
     EXPECT_EQ(SnapshotHash(h.T), before);
-  }
-}
-
-TEST(ForcedBye, ALaterRoundGrowsByOneTable) {
-  for (int entries : {10, 12}) {
-    TEngineHost h(ElimDouble);
-    h.AddPlayers(entries);
-    h.Close();
-    const TRound& second = h.T.Model.Round(Winners, 1);
-    ASSERT_EQ(second.TableCount, 3);
-    ASSERT_EQ(second.HasByeTable, entries == 10);
-    // P1 gets a bye in round 2 before its opponent has finished round 1.
-    h.Win(Winners, 0, 0, 0);
-    h.Win(Winners, 1, 0, 0);
-    EXPECT_EQ(h.Events().back(), "ask: " + kForcedBye + "P1? -> yes");
-    // Ten: the former bye table has become an ordinary table; twelve: a bye table is added.
-    EXPECT_EQ(second.TableCount, entries == 10 ? 3 : 4);
-    EXPECT_EQ(second.HasByeTable, entries == 12);
   }
 }
 

@@ -91,13 +91,7 @@ TEST(RealBracketStructure, EveryEntryCountInEveryFormat) {
       SeatAndClose(h, n);
       const TExpected x = Expect(n, format);
       const TFinals got = FinalsOf(h.T.Model);
-      EXPECT_EQ(got.WinnersFinal, x.Finals.WinnersFinal);
-      EXPECT_EQ(got.GrandFinal, x.Finals.GrandFinal);
-      if (format != ElimSingle) {
-        EXPECT_EQ(got.OneLossFinal, x.Finals.OneLossFinal);
-        EXPECT_EQ(got.OneLossLast, x.Finals.OneLossLast);
-        EXPECT_EQ(got.TwoLossFinal, x.Finals.TwoLossFinal);
-      }
+      EXPECT_EQ(got, x.Finals);
       for (int b = 0; b <= format; ++b) {
         int last = b == Winners ? got.GrandFinal - 1 : b == OneLoss ? got.OneLossFinal : got.TwoLossFinal;
         for (int r = b; r <= last; ++r) {
