@@ -1,4 +1,5 @@
-// The friends-list file as the lobby client writes it, read as hostile input.
+// The friends-list file as the lobby client writes it, read as hostile input
+// (the file rapid assign writes back is pinned in its own test).
 #include <gtest/gtest.h>
 
 #include "lobby/FriendsList.h"
@@ -44,14 +45,6 @@ TEST(FriendsList, OversizedFilesAndListsAreRefused) {
   many.resize(many.rfind("n"));  // one name fewer is a list
   EXPECT_TRUE(ReadFriendsSection(many, names));
   EXPECT_EQ(names.size(), kMaxFriends);
-}
-
-TEST(FriendsList, WrittenFileHoldsTheSectionAloneAndReadsBack) {
-  EXPECT_EQ(FriendsFileText({"Alice", "Bob"}), "[Friends]\r\nAlice\r\nBob\r\n");
-  EXPECT_EQ(FriendsFileText({}), "[Friends]\r\n");
-  S back;
-  ASSERT_TRUE(ReadFriendsSection(FriendsFileText({"Alice", "Bob"}), back));
-  EXPECT_EQ(back, (S{"Alice", "Bob"}));
 }
 
 }  // namespace

@@ -49,12 +49,9 @@ TEST_F(FindLobbyEditTest, WindowKindNeedsTheActiveXHostAndTheChatControlLevels) 
   Add(control, "RichEdit20W", 300);
   const TWindowHandle box = Add(control, "RichEdit20W", 30);
   EXPECT_EQ(Find(lobby), box);
-}
-
-TEST_F(FindLobbyEditTest, ClosedOrUnknownWindowsGiveNone) {
-  const TSimLobbyWindows lobby = Sim.OpenLobby("Lobby", "ZoneLobbyWindow");
-  Sim.DestroyWindow(lobby.Lobby);
-  EXPECT_EQ(Find(lobby.Lobby), 0u);
+  // Closed or unknown windows give none.
+  Sim.DestroyWindow(lobby);
+  EXPECT_EQ(Find(lobby), 0u);
   EXPECT_EQ(Find(0), 0u);
   Host.T.Ports.Windows = nullptr;
   EXPECT_TRUE(EnumerateLobbies(Host.T).empty());
@@ -63,14 +60,6 @@ TEST_F(FindLobbyEditTest, ClosedOrUnknownWindowsGiveNone) {
 struct LobbyChoiceTest : ::testing::Test {
   TLobbyTestHost Host;
   TLobbyState& Lobby = Host.T.Lobby;
-
-  void Choose(const std::string& title) {
-    RefreshLobbyMenu(Host.T);
-    for (const TLobbyMenuEntry& entry : Lobby.Menu) {
-      if (entry.Lobby.Title == title) return SelectLobby(Host.T, entry.Lobby);
-    }
-    FAIL() << "no menu entry " << title;
-  }
 };
 
 // The lobby scenario shows the menu checking the last of two lobbies of one title.
@@ -97,7 +86,7 @@ TEST_F(LobbyChoiceTest, AnUntitledWindowStaysAttachedOnlyWhenChosen) {
   EXPECT_TRUE(Lobby.DisabledChecked);
   EXPECT_EQ(Lobby.FLobbyEditWnd, 0u);
 
-  Choose("");
+  SelectLobby(Host.T, {"", untitled.Lobby});
   ReattachLobby(Host.T);  // the next tick
   EXPECT_EQ(Lobby.FParentLobbyWnd, untitled.Lobby);
   EXPECT_EQ(Lobby.FLobbyEditWnd, untitled.ChatBox);
@@ -107,8 +96,7 @@ TEST_F(LobbyChoiceTest, AnUntitledWindowStaysAttachedOnlyWhenChosen) {
 
 TEST_F(LobbyChoiceTest, LoserAutoPostItemNeedsAChatBoxAndNoPreview) {
   EXPECT_FALSE(AutoPostLossItemEnabled(Host.T));
-  Host.Sim.OpenLobby("Lobby", "ZoneLobbyClientWnd");
-  Choose("Lobby");
+  SelectLobby(Host.T, {"Lobby", Host.Sim.OpenLobby("Lobby", "ZoneLobbyClientWnd").Lobby});
   EXPECT_TRUE(AutoPostLossItemEnabled(Host.T));
   AutoPostPreviewItemClick(Host.T);
   EXPECT_FALSE(AutoPostLossItemEnabled(Host.T));

@@ -6,6 +6,7 @@
 
 #include "engine/Confirm.h"
 #include "lobby/FolderWatchPort.h"
+#include "lobby/FriendsList.h"
 #include "lobby/RapidAssign.h"
 #include "lobby/RapidAssignMenu.h"
 #include "sim/SimLobby.h"
@@ -85,9 +86,7 @@ struct TRapidHost : TEngineHost {
   }
   // The lobby client rewrites the list.
   void ClientWrites(const S& names) {
-    std::string text = "[Friends]\r\n";
-    for (const std::string& n : names) text += n + "\r\n";
-    Disk.Files[kList] = text;
+    Disk.Files[kList] = FriendsFileText(names);
     ASSERT_TRUE(Watch.Changed);
     auto changed = Watch.Changed;
     changed();

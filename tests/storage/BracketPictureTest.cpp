@@ -81,6 +81,13 @@ TEST(BracketPicture, EveryRoundAColumnAndTheFinalsAfterTheBracketsThatFeedThem) 
     int FinalColumn;
   };
   const TCase cases[] = {
+      // Before sign-ups close, only the tables with entries.
+      {[](TTestHost& h) {
+         StartTourney(h.T, "open.vkr", ElimDouble);
+         h.T.OnePlayerPerTable = false;
+         for (const char* name : {"Alice", "Bob", "Carol"}) AddButtonClick(h.T, name);
+       },
+       "W 2", nullptr, -1},
       {PlaySingleEight, "W 4,2,1", "Dave", 2},
       {[](TTestHost& h) { PlayDoubleEight(h, "Erin"); }, "W 4,2,1,.,.,1 O .,2,2,2,1", "Erin", 5},
       // The one-loss champion meets the two-loss champion after the two-loss final.
@@ -92,6 +99,7 @@ TEST(BracketPicture, EveryRoundAColumnAndTheFinalsAfterTheBracketsThatFeedThem) 
     const TPictureLayout layout = LayOutPicture(h.T, 0);
     EXPECT_EQ(Columns(layout), c.Columns);
     ExpectSoundLayout(h.T, layout);
+    if (!c.Champion) continue;
     ASSERT_GE(layout.FinalBox, 0) << c.Columns;
     const TPictureBox& final = layout.Boxes[static_cast<size_t>(layout.FinalBox)];
     EXPECT_EQ(final.Column, c.FinalColumn);
@@ -116,16 +124,6 @@ TEST(BracketPicture, OneBoxAndOneTooltipPerTableAndLinesEvenInALargeTripleElimin
   for (size_t at = svg.find("<title>"); at != std::string::npos; at = svg.find("<title>", at + 1)) ++titles;
   EXPECT_EQ(titles, layout.Boxes.size());
   EXPECT_EQ(svg.find("CHAMPION"), std::string::npos);
-}
-
-TEST(BracketPicture, BeforeSignupsCloseOnlyTheTablesWithEntries) {
-  TTestHost h;
-  StartTourney(h.T, "open.vkr", ElimDouble);
-  h.T.OnePlayerPerTable = false;
-  for (const char* name : {"Alice", "Bob", "Carol"}) AddButtonClick(h.T, name);
-  const TPictureLayout layout = LayOutPicture(h.T, 0);
-  EXPECT_EQ(Columns(layout), "W 2");
-  EXPECT_TRUE(layout.Links.empty());
 }
 
 // The element tags of a document balance (void HTML elements aside), and

@@ -103,17 +103,6 @@ TEST_F(HostileFiles, ValuesOutOfRangeAreRefused) {
   EXPECT_EQ(Load(Patched(FGood, 212, 300) + std::string(300 * 40, '\0')), "Operation aborted");
 }
 
-TEST_F(HostileFiles, ExtremePlayerPointsSaturateInsteadOfOverflowing) {
-  FHost.Files.Files["x.vkr"] =
-      Patched(Patched(Patched(FGood, 824, INT32_MAX), 840 + 460, INT32_MIN), 840 + 464, INT32_MAX);
-  ASSERT_TRUE(LoadTournament(FHost.T, "x.vkr"));
-  const TModel& m = FHost.T.Model;
-  const TTable& final = m.Table(Winners, m.GrandFinalRound(), 0);
-  ASSERT_TRUE(final.Decided());
-  EXPECT_EQ(m.Player(final.Winner()).Points, INT32_MAX);
-  EXPECT_EQ(m.Player(final.Loser()).Points, INT32_MAX);
-}
-
 TEST_F(HostileFiles, RandomBytesAndDamagedFilesNeverGetHalfLoaded) {
   TRandom random(20261205);
   int loaded = 0;

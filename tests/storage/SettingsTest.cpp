@@ -11,12 +11,6 @@
 namespace vkr::test {
 namespace {
 
-TFakeSettings Placed() {
-  TFakeSettings store;
-  store.Values = {{"Left", 10}, {"Top", 20}};
-  return store;
-}
-
 // An empty store is a first start; a store without the placement is damaged.
 TEST(Settings, AFirstStartKeepsEveryDefaultAndAStoreWithoutThePlacementReadsNothing) {
   TFakeSettings store;
@@ -53,7 +47,8 @@ TEST(Settings, ValuesAreReadOnlyOfTheirTypeAndUnderTheirConditions) {
        [](const TSettings& s) { return s.BracketArrangement == 0; }},
   };
   for (const Case& c : cases) {
-    TFakeSettings store = Placed();
+    TFakeSettings store;
+    store.Values = {{"Left", 10}, {"Top", 20}};  // the placement a stored run always has
     store.Values.insert(c.values.begin(), c.values.end());
     TSettings s;
     EXPECT_TRUE(ReadSettings(store, s)) << c.what;
