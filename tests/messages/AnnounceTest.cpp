@@ -68,10 +68,5 @@ TEST(AnnouncementActions, AllStartStartsTheFullTablesOnce) {
   EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).StartTime, first);
 }
 
-TEST(DefaultFormat, ValuesByKeyIgnoringCase) {
-  EXPECT_EQ(DefaultFormatValue("closed"), kBullets + " This tournament is now CLOSED");
-  EXPECT_EQ(DefaultFormatValue("Nothing"), "");
-}
-
 }  // namespace
 }  // namespace vkr::test
