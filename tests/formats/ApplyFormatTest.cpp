@@ -34,14 +34,6 @@ TEST_F(ApplyFormatTest, MissingEmptyOrBadValuesTakeTheirDefaults) {
   EXPECT_EQ(T.Context.TimeLimits, TPointsList{});
 }
 
-// What choosing a format logs is pinned by the formats scenario.
-TEST_F(ApplyFormatTest, PointsNoPresetHoldsCheckOther) {
-  H.Store("[Fast]\r\nPoints=2,7\r\n");
-  H.Choose("Fast");
-  EXPECT_EQ(T.Context.MatchPoints, L("2,7"));
-  EXPECT_EQ(T.Format.CheckedPreset, kPresetOther);
-}
-
 TEST_F(ApplyFormatTest, HostDetailsStartTablesElimAndPointsChangeOnlyWhileSignupsAreOpen) {
   H.Store("[Full]\r\nWelcome=W\r\nBoot time=12\r\nMatch time limits=30\r\nHost name=Hal\r\nCo-host name=Cid\r\n"
           "Host player name=HalP\r\nCo-host player Name=CidP\r\nRules time=8pm\r\nStart time=\r\n"
@@ -82,8 +74,14 @@ TEST_F(ApplyFormatTest, OnlyExactlyTwoOrThreeChooseDoubleOrTriple) {
   }
 }
 
-TEST_F(ApplyFormatTest, PerSizeListsKeepWhatTheFormatLeavesEmptyAndIgnorePoints) {
-  H.Store("[Sizes]\r\nPoints8to16=\r\nPoints17to32=2,2,2,2,2,2,2,2,2,2,2,2,2,2,5\r\nPoints65to128=\r\nPoints=4\r\n");
+// What choosing a format logs is pinned by the formats scenario.
+TEST_F(ApplyFormatTest, ListsThatAreNoPresetCheckOtherAndEmptySizeKeysKeepTheirLists) {
+  H.Store("[Fast]\r\nPoints=2,7\r\n[Sizes]\r\nPoints8to16=\r\nPoints17to32=2,2,2,2,2,2,2,2,2,2,2,2,2,2,5\r\n"
+          "Points65to128=\r\nPoints=4\r\n");
+  H.Choose("Fast");
+  EXPECT_EQ(T.Context.MatchPoints, L("2,7"));
+  EXPECT_EQ(T.Format.CheckedPreset, kPresetOther);
+  H.Choose("Default");  // a preset again
   T.Format.SizePointsLists.fill(PointsPresets[3]);
   H.Choose("Sizes");
   const auto& lists = T.Format.SizePointsLists;

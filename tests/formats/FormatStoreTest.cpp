@@ -47,7 +47,6 @@ TEST_F(FormatStoreTest, FileOfVeryManySectionsIsReadInOnePass) {
   EXPECT_EQ(*Store.FindSection("s99999"), (TLines{"k=99999"}));
 }
 
-
 TEST_F(FormatStoreTest, WritesEveryFormatButDefaultAfterBackingUpTheStore) {
   ASSERT_TRUE(WriteFormatStore(H.T, {{"Fast", {"Welcome=Hi", "Elim=2"}}, {"DEFAULT", {"x=1"}}, {"Slow", {}}}));
   EXPECT_EQ(H.Files.Files.count("files/Tourney Formats.bak"), 0u);  // nothing to back up yet

@@ -98,19 +98,6 @@ TEST(MatchPointsArrangementTest, OkChecksOtherLogsTheListsSetsTheTypeAndSaves) {
   EXPECT_EQ(h.T.ElimFormat, ElimDouble);
 }
 
-TEST(TimeSettingsTest, LimitsAndBootTimeAreHeldInTheirRanges) {
-  test::TEngineHost h;
-  ApplyTimeLimits(h.T, TPointsList{0, 301, -5, 30, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 60});
-  EXPECT_EQ(h.T.Context.TimeLimits, L("0,300,0,30,45,45,45,45,45,45,45,45,45,45,60"));
-  struct Case {
-    int32_t typed, held;
-  } boots[] = {{0, 1}, {1, 1}, {12, 12}, {100, 100}, {101, 100}, {-2147483647 - 1, 1}};
-  for (const Case& c : boots) {
-    ApplyBootTime(h.T, c.typed);
-    EXPECT_EQ(h.T.Format.BootTime, c.held);
-  }
-}
-
 TEST(StartTablesTest, PreviewShowsTheLastTableOfEachRoundReached) {
   const TPointsList defaults = L("50,90,1,80,110,130,140,80,98,30,60,90,120,148,150");
   struct Case {
@@ -138,15 +125,27 @@ TEST(StartTablesTest, PreviewShowsTheLastTableOfEachRoundReached) {
   }
 }
 
-TEST(StartTablesTest, OkHoldsTheRangeAndLogsAndTheDefaultIsStored) {
+TEST(TimeSettingsTest, LimitsBootTimeAndStartTablesAreHeldInTheirRanges) {
   test::TEngineHost h;
-  const size_t before = h.LogLines().size();
-  EXPECT_TRUE(DefaultStartTablesClick(h.T));
-  EXPECT_EQ(h.LogLines().back(), "Menu: Format/Options/Default start tables");
+  ApplyTimeLimits(h.T, TPointsList{0, 301, -5, 30, 45, 45, 45, 45, 45, 45, 45, 45, 45, 45, 60});
+  EXPECT_EQ(h.T.Context.TimeLimits, L("0,300,0,30,45,45,45,45,45,45,45,45,45,45,60"));
+  h.Mark();
   ApplyStartTables(h.T, TPointsList{0, 151, 7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2});
   EXPECT_EQ(h.T.StartTables, L("1,150,7,1,1,1,1,1,1,1,1,1,1,1,2"));
-  EXPECT_EQ(h.LogLines()[before + 1], "    -> Starting tables are: 1,150,7,1,1,1,1,1,1,1,1,1,1,1,2");
+  EXPECT_EQ(h.Log().front(), "    -> Starting tables are: 1,150,7,1,1,1,1,1,1,1,1,1,1,1,2");
+  struct Case {
+    int32_t typed, held;
+  } boots[] = {{0, 1}, {1, 1}, {12, 12}, {100, 100}, {101, 100}, {-2147483647 - 1, 1}};
+  for (const Case& c : boots) {
+    ApplyBootTime(h.T, c.typed);
+    EXPECT_EQ(h.T.Format.BootTime, c.held);
+  }
+}
 
+TEST(StartTablesTest, TheDefaultIsHeldInRangeAndStored) {
+  test::TEngineHost h;
+  EXPECT_TRUE(DefaultStartTablesClick(h.T));
+  EXPECT_EQ(h.LogLines().back(), "Menu: Format/Options/Default start tables");
   test::TFakeSettings settings;
   SetDefaultStartTables(h.T, L("3,0"), settings);
   EXPECT_EQ(h.T.Format.DefaultStartTables[1], 1);

@@ -35,18 +35,12 @@ TEST(Announce, SplitsAtEachLowerCaseCAndPostsOneLineWhenItCannotSend) {
   }
 }
 
-// Before any result the placings are empty; the scenarios show the other texts.
-TEST(AnnouncementActions, FormatStartsAtTheFirstRowAndWinnersBeforeAnyResult) {
+// The lobby scenario shows the winners before any result.
+TEST(AnnouncementActions, FormatStartsAtTheFirstRow) {
   TEngineHost h;
-  h.T.Lobby.FLobbyEditWnd = 7;
   h.T.Context.Row = 9;
   FormatActionClick(h.T);
   EXPECT_EQ(h.T.Context.Row, 0);
-  h.Mark();
-  WinnersActionClick(h.T);
-  EXPECT_EQ(h.Posts(),
-            (S{kBullets + " Congratulations go to  for FIRST PLACE " + kBullets,
-               kBullets + "   and to  for SECOND PLACE   " + kBullets, kBullets + "   and to  for THIRD PLACE   " + kBullets}));
 }
 
 TEST(AnnouncementActions, AllStartStartsTheFullTablesOnce) {
@@ -66,11 +60,6 @@ TEST(AnnouncementActions, AllStartStartsTheFullTablesOnce) {
   AllStartActionClick(h.T);
   EXPECT_EQ(h.T.StartedAt, first);
   EXPECT_EQ(h.T.Model.Table(Winners, 0, 0).StartTime, first);
-}
-
-TEST(DefaultFormat, ValuesByKeyIgnoringCase) {
-  EXPECT_EQ(DefaultFormatValue("closed"), kBullets + " This tournament is now CLOSED");
-  EXPECT_EQ(DefaultFormatValue("Nothing"), "");
 }
 
 }  // namespace

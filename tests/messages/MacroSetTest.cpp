@@ -29,14 +29,17 @@ std::vector<std::string> Names(const TMacroSet& set) {
   return names;
 }
 
-TEST(MacroSet, SavedFileHasToolbarHotKeysAndQuotedLinesAndReadsBack) {
+TEST(MacroSet, SavedFileHasToolbarHotKeysAndQuotedLinesInMacroOrderAndReadsBack) {
   TMemoryFileSystem files;
   TMacroSet set;
+  set.Add(Edit("Bye", {"Bye all"}, "", "B"));
+  set.Add(Edit("Gone", {"g"}, "F2", "G"));
   set.Add(Edit("Rules", {"  No cheating  ", "say \"gg\""}, "Ctrl+F5", "R"));
-  set.Add(Edit("Bye", {"Bye all"}));
+  set.Delete(1);  // its button and hot-key go with it
+  set.Move(1, 0);
   ASSERT_TRUE(set.Save(files, kFile));
   EXPECT_EQ(files.Files[kFile],
-            "[_Toolbar_]\r\nRules=R\r\n\r\n[_HotKeys_]\r\nRules=Ctrl+F5\r\n\r\n"
+            "[_Toolbar_]\r\nRules=R\r\nBye=B\r\n\r\n[_HotKeys_]\r\nRules=Ctrl+F5\r\n\r\n"
             "[Rules]\r\nLine00=\"  No cheating  \"\r\nLine01=\"say \"\"gg\"\"\"\r\n\r\n"
             "[Bye]\r\nLine00=\"Bye all\"\r\n\r\n");
   EXPECT_EQ(files.Files.count("Macros.~vkm"), 0u);  // nothing to keep the first time
@@ -68,6 +71,10 @@ TEST(MacroSet, CopiesAndRenamesCarryNoStaleEntries) {
   set.Delete(0);  // a deleted macro's hot-key does not pass to a later macro of its name
   set.Add(Edit("New", {"y"}));
   EXPECT_EQ(set.HotKey("New"), "");
+  set.Add(Edit("b", {}));
+  set.Move(0, -1);  // "Up" on the first does nothing
+  set.Sort();
+  EXPECT_EQ(Names(set), (std::vector<std::string>{"b", "Copy of Rules", "Copy of Rules 1", "New"}));
 }
 
 TEST(MacroSet, OlderToolbarLayoutIsReadAndRewritten) {
@@ -80,23 +87,6 @@ TEST(MacroSet, OlderToolbarLayoutIsReadAndRewritten) {
   // A macro whose name merely begins with "Line" is no older layout.
   files.Files[kFile] = "[_Toolbar_]\r\nLineup=Teams\r\n[Lineup]\r\nLine00=\"a\"\r\n";
   EXPECT_EQ(Loaded(files).Toolbar, (std::vector<std::string>{"Lineup=Teams"}));
-}
-
-TEST(MacroSet, SaveDropsToolbarEntriesOfDeletedMacrosAndFollowsMacroOrder) {
-  TMemoryFileSystem files;
-  TMacroSet set;
-  set.Add(Edit("A", {"a"}, "", "Ay"));
-  set.Add(Edit("B", {"b"}, "F2", "Bee"));
-  set.Add(Edit("C", {"c"}, "", "Cee"));
-  set.Delete(1);
-  set.Move(1, 0);
-  ASSERT_TRUE(set.Save(files, kFile));
-  EXPECT_EQ(Names(set), (std::vector<std::string>{"C", "A"}));
-  EXPECT_EQ(files.Files[kFile].substr(0, 46), "[_Toolbar_]\r\nC=Cee\r\nA=Ay\r\n\r\n[_HotKeys_]\r\n\r\n[C]");
-  set.Add(Edit("b", {}));
-  set.Move(0, -1);  // "Up" on the first does nothing
-  set.Sort();
-  EXPECT_EQ(Names(set), (std::vector<std::string>{"A", "b", "C"}));
 }
 
 TEST(MacroSet, OddFilesLoadWithoutHarm) {

@@ -83,8 +83,7 @@ TEST_F(HostileFiles, ValuesOutOfRangeAreRefused) {
       {20, 0x0A011A65, "Operation aborted"},  // version 10, but 1 for the NUL after 0x1A
       {20, 0x0B001A65, "Operation aborted"}, {20, 0x02001A65, "Operation aborted"},  // versions 11 and 2
       {200, 3, "Operation aborted"}, {200, -1, "Operation aborted"},                 // elimination type
-      {212, 2000000000, "Stream read error"}, {212, INT32_MAX, "Stream read error"},
-      {212, -1, "Operation aborted"}, {212, INT32_MIN, "Operation aborted"},
+      {212, INT32_MAX, "Stream read error"}, {212, -1, "Operation aborted"},  // player count
       {216, 15, "Operation aborted"}, {220, -1, "Operation aborted"}, {224, 15, "Operation aborted"},
       {840 + 132, 15, "Operation aborted"}, {840 + 136, -1, "Operation aborted"},
       {RoundOffset(FGood, Winners, 0) + 4, 129, "Operation aborted"},

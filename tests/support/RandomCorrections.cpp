@@ -49,33 +49,26 @@ bool ReachedLater(const TTourney& t, int bracket, int round) {
 // A host seats such an entry with another lone entry of its round, or else
 // gives it its bye, before any later match.
 bool TRandomTournament::ChooseStrandedBye(TClick& click) {
-  for (int b = 0; b <= FT.ElimFormat; ++b) {
-    for (int r = b; r <= LastTabRound(FT, b) && r < kRounds; ++r) {
-      const TRound& round = FT.Model.Round(b, r);
-      std::vector<TWinButton> lone;
-      bool stranded = false;
-      for (int i = 0; i < round.TableCount && i < kTablesPerRound; ++i) {
-        const TTable& table = round.Tables[static_cast<size_t>(i)];
-        // The entry at the bye table waits for its bye, not for an opponent.
-        const bool byeTable = round.HasByeTable && i == round.TableCount - 1;
-        if (table.Result != 0 || table.SeatTaken(0) == table.SeatTaken(1) || byeTable) continue;
-        lone.push_back(TWinButton{b, r, i, table.SeatTaken(0) ? 0 : 1});
-        stranded |= Stranded(FT, lone.back());
-      }
-      if (!stranded) continue;
-      click.Button = lone.back();
-      if (lone.size() >= 2) {
-        click.Kind = TClickKind::Reassign;
-        click.NextRound = false;
-        click.Table = round.Tables[static_cast<size_t>(lone.front().TableIndex)].Number;
-      } else {
-        click.Kind = TClickKind::Win;
-        click.ForcedBye = true;
-      }
-      return true;
-    }
+  std::vector<TWinButton> lone;
+  ForEachTabTable(FT, [&](const TTable& table, int b, int r, int i, bool byeTable) {
+    // The entry at the bye table waits for its bye, not for an opponent.
+    if (table.Result != 0 || table.SeatTaken(0) == table.SeatTaken(1) || byeTable) return;
+    lone.push_back(TWinButton{b, r, i, table.SeatTaken(0) ? 0 : 1});
+  });
+  const auto stranded = std::find_if(lone.begin(), lone.end(), [this](const TWinButton& s) { return Stranded(FT, s); });
+  if (stranded == lone.end()) return false;
+  const TWinButton at = *stranded;
+  std::erase_if(lone, [&at](const TWinButton& s) { return s.Bracket != at.Bracket || s.Round != at.Round; });
+  click.Button = lone.back();
+  if (lone.size() >= 2) {
+    click.Kind = TClickKind::Reassign;
+    click.NextRound = false;
+    click.Table = FT.Model.Table(at.Bracket, at.Round, lone.front().TableIndex).Number;
+  } else {
+    click.Kind = TClickKind::Win;
+    click.ForcedBye = true;
   }
-  return false;
+  return true;
 }
 
 bool TRandomTournament::ChoosePlayerCorrection(TClick& click) {
